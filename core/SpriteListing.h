@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "SpriteStore.h"
+
+namespace vexilor {
+
+// The listing's lines (UTF-8), without line terminators.
+using SpriteListing = std::vector<std::string>;
+
+// The credit lines that the Convert button adds below the picture.
+const std::vector<std::string>& creditLines();
+
+// One "DATA" line per full 8 x 8 cell (A1, B1, ... then A2, ...), two empty lines, the
+// sprite's rows as "0" and "1" digits, and with credits two empty lines and the credits.
+SpriteListing makeListing(const SpriteStore& store, bool withCredits);
+
+}  // namespace vexilor

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "Palette.h"
+
+namespace vexilor {
+
+// The whole editable state of one sprite: a fixed 64 x 64 pixel field, the part of it
+// that forms the sprite, and the two display colours. Pixels outside the sprite's
+// width and height keep their values; they are neither edited nor converted.
+class SpriteStore {
+public:
+    static constexpr int kFieldSize = 64;
+
+    SpriteStore() { reset(); }
+
+    void reset();
+
+    // Sets (1) or clears (0) a pixel inside the sprite; outside it nothing changes.
+    void setPixel(int column, int row, int value);
+    // The stored value of any pixel of the field, 0 <= column, row < 64.
+    int pixel(int column, int row) const {
+        const bool inField = column >= 0 && column < kFieldSize && row >= 0 && row < kFieldSize;
+        return inField ? pixels_[column * kFieldSize + row] : 0;
+    }
+    void clearPixels();
+
+    // Throw Failure when the text is no whole number or a size above 64; the size then
+    // stays as it was. Sizes of 0 or less are kept: such a sprite has no pixels.
+    void setWidthFromText(std::string_view text);
+    void setHeightFromText(std::string_view text);
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // Choose a colour by the first character of a palette entry text; any other first
+    // character, or an empty text, keeps the colour.
+    void selectBrush(std::string_view entryText);
+    void selectBackground(std::string_view entryText);
+    const ColourName& brushColour() const { return brushColour_; }
+    const ColourName& backgroundColour() const { return backgroundColour_; }
+
+private:
+    // Column by column: index = column * 64 + row.
+    std::array<std::int32_t, kFieldSize * kFieldSize> pixels_{};
+    int width_ = 8;
+    int height_ = 8;
+    ColourName brushColour_;
+    ColourName backgroundColour_;
+};
+
+}  // namespace vexilor
