@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace vexilor {
+
+// An editable drop-down list that tells apart the user's changes of its text from the
+// program's own. Picking or stepping to an entry reports it once; typing completes from
+// the list (case-insensitive) and reports a completed entry only when it is another
+// entry than the one already chosen; Backspace always reports; Delete and paste report
+// the new text. Setting the text from the program reports nothing.
+class EditableDropDown : public QComboBox {
+    Q_OBJECT
+public:
+    explicit EditableDropDown(QWidget* parent = nullptr);
+
+    void setTextQuietly(const QString& text);
+
+signals:
+    void textChangedByUser(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void typeCharacter(const QString& character);
+    int firstEntryStartingWith(const QString& prefix) const;
+    void report(const QString& text);
+
+    // The entry that the text last reported was, or -1 for a text of the user's own.
+    int chosenEntry_ = -1;
+    bool insideKeyPress_ = false;
+};
+
+}  // namespace vexilor

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include "SpriteStore.h"
+
+namespace vexilor {
+
+// What the user sees of one control: whether it can be used, whether it is there at
+// all, its text and its colour (only swatches and the grid use the colour).
+struct ControlState {
+    bool enabled = true;
+    bool visible = true;
+    QString text;
+    QColor colour;
+};
+
+// Every control of the main window that the commands read or change, under the names
+// the window gives its widgets.
+struct MainWindowControls {
+    ControlState ComboBox1, ComboBox2, ComboBox3, ComboBox4;
+    ControlState Panel17, Panel18;
+    ControlState Label5, Label6, Label7, Label8;
+    ControlState StringGrid1, Memo1;
+    ControlState Button1, Button2, Button3, Button4, Button5;
+    ControlState N4, N5, N6, N7, N8, N9, N10, N11, N12;
+};
+
+// The editor's commands, written against named controls so that they run without a
+// screen. It is the one place that holds the window's state: the window only mirrors
+// it. The user is led through a fixed order (width, height, brush, background, Clear,
+// Convert); each step enables the next control and nothing is ever disabled again.
+class EditorCommands {
+public:
+    // `programFolder` is the folder of the executable, ending in its separator.
+    explicit EditorCommands(const QString& programFolder);
+
+    const MainWindowControls& controls() const { return controls_; }
+    SpriteStore& store() { return store_; }
+    const SpriteStore& store() const { return store_; }
+    // The lines of the listing box, as the user reads them (before wrapping).
+    const QStringList& listingLines() const { return listingLines_; }
+
+    // Each runs when the user changes the text of the matching box. A width or height
+    // that is not a whole number throws Failure and changes nothing.
+    void chooseWidth(const QString& text);
+    void chooseHeight(const QString& text);
+    void chooseBrush(const QString& text);
+    void chooseBackground(const QString& text);
+
+    // The button and the menu item unlock different menu items.
+    enum class From { Button, Menu };
+    void clear(From from);
+    // The button adds the credit lines, the menu item does not.
+    void convert(From from);
+
+private:
+    void showListing(QStringList lines);
+
+    SpriteStore store_;
+    MainWindowControls controls_;
+    QStringList listingLines_;
+};
+
+// The sizes and the palette entries as the boxes list them.
+QStringList sizeEntries();
+QStringList colourEntries();
+
+}  // namespace vexilor

@@ -1,0 +1,299 @@
+#include "Unit1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QShowEvent>
+
+#include "CloseQuestion.h"
+#include "Desktop.h"
+#include "EditableDropDown.h"
+#include "ErrorBox.h"
+#include "PixelGrid.h"
+
+// Resources of a static library have to be registered by hand, outside any namespace.
+static void registerEditorResources() {
+    Q_INIT_RESOURCE(editor);
+}
+
+namespace vexilor {
+
+namespace {
+
+TForm1*& mainWindowSlot() {
+    static TForm1* Form1 = nullptr;
+    return Form1;
+}
+
+// The classic 8-point dialog font; where the machine lacks it, a sans-serif with the
+// same widths stands in so that every caption still fits its control.
+QFont windowFont() {
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)substituted;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    return font;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/vexilor-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/vexilor-32.png"), QSize(32, 32));
+    return icon;
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+TForm1* currentMainWindow() {
+    return mainWindowSlot();
+}
+
+TForm1::TForm1(MainWindowServicesFactory servicesFactory, QWidget* parent)
+    : QMainWindow(parent),
+      servicesFactory_(std::move(servicesFactory)),
+      commands_(programFolder()),
+      endProgram_([] { QCoreApplication::exit(0); }) {
+    registerEditorResources();
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Vexilor ver.2.0"));
+    setWindowIcon(programIcon());
+    // Fixed single border: a minimise box, no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(windowFont());
+
+    createControls();
+    createMenu();
+    orderTabStops();
+    bindControls();
+    connectHandlers();
+    ComboBox1->setTextQuietly(commands_.controls().ComboBox1.text);
+    ComboBox2->setTextQuietly(commands_.controls().ComboBox2.text);
+    ComboBox3->setTextQuietly(commands_.controls().ComboBox3.text);
+    ComboBox4->setTextQuietly(commands_.controls().ComboBox4.text);
+    refresh();
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+
+    if (!mainWindowSlot())
+        mainWindowSlot() = this;
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TForm1::askBeforeLogOff);
+    if (servicesFactory_)
+        services_ = servicesFactory_(*this);
+}
+
+TForm1::~TForm1() {
+    if (mainWindowSlot() == this)
+        mainWindowSlot() = nullptr;
+}
+
+void TForm1::bindControls() {
+    using C = MainWindowControls;
+    widgetBindings_ = {
+        {&C::ComboBox1, ComboBox1}, {&C::ComboBox2, ComboBox2},     {&C::ComboBox3, ComboBox3},
+        {&C::ComboBox4, ComboBox4}, {&C::Panel17, Panel17},         {&C::Panel18, Panel18},
+        {&C::Label5, Label5},       {&C::Label6, Label6},           {&C::Label7, Label7},
+        {&C::Label8, Label8},       {&C::StringGrid1, StringGrid1}, {&C::Memo1, Memo1},
+        {&C::Button1, Button1},     {&C::Button2, Button2},         {&C::Button3, Button3},
+        {&C::Button4, Button4},     {&C::Button5, Button5}};
+    labelBindings_ = {
+        {&C::Label5, Label5}, {&C::Label6, Label6}, {&C::Label7, Label7}, {&C::Label8, Label8}};
+    actionBindings_ = {{&C::N4, N4}, {&C::N5, N5},   {&C::N6, N6},   {&C::N7, N7},  {&C::N8, N8},
+                       {&C::N9, N9}, {&C::N10, N10}, {&C::N11, N11}, {&C::N12, N12}};
+}
+
+void TForm1::connectHandlers() {
+    connect(ComboBox1, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox1Change);
+    connect(ComboBox2, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox2Change);
+    connect(ComboBox3, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox3Change);
+    connect(ComboBox4, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox4Change);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(N4, &QAction::triggered, this, &TForm1::N4Click);
+    connect(N6, &QAction::triggered, this, &TForm1::N6Click);
+    connect(N7, &QAction::triggered, this, &TForm1::N7Click);
+    connect(N8, &QAction::triggered, this, &TForm1::N8Click);
+    connect(N9, &QAction::triggered, this, &TForm1::N9Click);
+    connect(N10, &QAction::triggered, this, &TForm1::N10Click);
+    connect(N11, &QAction::triggered, this, &TForm1::N11Click);
+    connect(N12, &QAction::triggered, this, &TForm1::N12Click);
+}
+
+void TForm1::runCommand(const std::function<void()>& command) {
+    runGuarded(command);
+    refresh();
+}
+
+// Brings every widget in line with the logic. The boxes' texts are the user's own and
+// are left alone; everything else is written from the logic.
+void TForm1::refresh() {
+    const MainWindowControls& state = commands_.controls();
+    for (const auto& [control, widget] : widgetBindings_) {
+        const ControlState& wanted = state.*control;
+        widget->setEnabled(wanted.enabled);
+        widget->setVisible(wanted.visible);
+    }
+    for (const auto& [control, action] : actionBindings_) {
+        action->setEnabled((state.*control).enabled);
+        action->setVisible((state.*control).visible);
+    }
+    for (const auto& [control, label] : labelBindings_) {
+        const QString& text = (state.*control).text;
+        if (label->text() != text) {
+            label->setText(text);
+            label->adjustSize();
+        }
+    }
+    setBackground(Panel17, state.Panel17.colour);
+    setBackground(Panel18, state.Panel18.colour);
+    StringGrid1->setBackgroundColour(state.StringGrid1.colour);
+    if (memoText_ != state.Memo1.text) {
+        memoText_ = state.Memo1.text;
+        Memo1->setPlainText(memoText_);
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Un-minimising also delivers a show event; the window is shown only once.
+    if (!shownBefore_ && !event->spontaneous()) {
+        shownBefore_ = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow() {
+    move(centredTopLeft(virtualScreenSize(), frameGeometry().size()));
+    // Runs before the window is mapped, so the splash window's modal run keeps the
+    // main window off the screen until the splash has been clicked away.
+    runCommand(services_.showSplashModally);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QMainWindow::closeEvent(event);
+    // The main window's closing ends the program even with the About window still open.
+    if (currentMainWindow() == this)
+        QCoreApplication::exit(0);
+}
+
+bool TForm1::FormCloseQuery() {
+    return askCloseQuestion(this);
+}
+
+void TForm1::askBeforeLogOff(QSessionManager& manager) {
+    if (currentMainWindow() != this || !manager.allowsInteraction())
+        return;
+    const bool closing = askCloseQuestion(this);
+    manager.release();
+    if (!closing)
+        manager.cancel();
+}
+
+void TForm1::ComboBox1Change(const QString& text) {
+    runCommand([&] { commands_.chooseWidth(text); });
+}
+
+void TForm1::ComboBox2Change(const QString& text) {
+    runCommand([&] { commands_.chooseHeight(text); });
+}
+
+void TForm1::ComboBox3Change(const QString& text) {
+    runCommand([&] { commands_.chooseBrush(text); });
+}
+
+void TForm1::ComboBox4Change(const QString& text) {
+    runCommand([&] { commands_.chooseBackground(text); });
+}
+
+void TForm1::Button1Click() {
+    runCommand([&] { commands_.clear(EditorCommands::From::Button); });
+}
+
+void TForm1::N8Click() {
+    runCommand([&] { commands_.clear(EditorCommands::From::Menu); });
+}
+
+void TForm1::Button2Click() {
+    runCommand([&] { commands_.convert(EditorCommands::From::Button); });
+}
+
+void TForm1::N9Click() {
+    runCommand([&] { commands_.convert(EditorCommands::From::Menu); });
+}
+
+void TForm1::Button3Click() {
+    runCommand(services_.save);
+}
+
+void TForm1::N6Click() {
+    runCommand(services_.save);
+}
+
+void TForm1::Button4Click() {
+    runCommand(services_.print);
+}
+
+void TForm1::N7Click() {
+    runCommand(services_.print);
+}
+
+void TForm1::Button5Click() {
+    runCommand(endProgram_);
+}
+
+void TForm1::N4Click() {
+    runCommand([this] {
+        auto* next = new TForm1(servicesFactory_);
+        mainWindowSlot() = next;
+        hide();
+        next->show();
+        // This window's own handler is still on the stack: it goes once control is
+        // back in the event loop.
+        deleteLater();
+    });
+}
+
+void TForm1::N10Click() {
+    runCommand([this] { close(); });
+}
+
+void TForm1::N11Click() {
+    runCommand([] {
+        const QString page = findHelpPage(programFolder());
+        if (!page.isEmpty())
+            openInBrowser(QUrl::fromLocalFile(page));
+    });
+}
+
+void TForm1::N12Click() {
+    runCommand(services_.showAbout);
+}
+
+}  // namespace vexilor

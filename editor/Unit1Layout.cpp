@@ -1,0 +1,158 @@
+// The main window's controls, each at its place, size and text, in creation order.
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "EditableDropDown.h"
+#include "PixelGrid.h"
+#include "Unit1.h"
+
+namespace vexilor {
+
+namespace {
+
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+// A label that keeps its left edge and grows or shrinks to its text on one line.
+QLabel* statusLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
+                    const QString& text) {
+    auto* label = place(new QLabel(text, parent), name, left, top, width, height);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    return label;
+}
+
+// The raised letter and number panels that name the 8 x 8 cells around the grid.
+QLabel* cellNamePanel(QWidget* parent, const char* name, int left, int top, int width, int height,
+                      const QString& caption) {
+    auto* panel = place(new QLabel(caption, parent), name, left, top, width, height);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setAlignment(Qt::AlignCenter);
+    return panel;
+}
+
+QFrame* swatch(QWidget* parent, const char* name, int left, int top) {
+    auto* panel = place(new QFrame(parent), name, left, top, 25, 17);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QPushButton* button(QWidget* parent, const char* name, int left, int top, int width,
+                    const QString& caption) {
+    auto* pushButton = place(new QPushButton(caption, parent), name, left, top, width, 25);
+    pushButton->setAutoDefault(false);
+    return pushButton;
+}
+
+EditableDropDown* dropDown(QWidget* parent, const char* name, int left, int top, int width,
+                           const QStringList& entries) {
+    auto* box = place(new EditableDropDown(parent), name, left, top, width, 21);
+    box->addItems(entries);
+    box->setMaxVisibleItems(8);
+    return box;
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+}  // namespace
+
+void TForm1::createControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    Bevel1 = place(new QFrame(client), "Bevel1", 0, 608, 865, 25);
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Label5 = statusLabel(client, "Label5", 120, 614, 33, 13, QStringLiteral("Кисть:"));
+    Label6 = statusLabel(client, "Label6", 272, 614, 29, 13, QStringLiteral("Фон: "));
+    Label7 = statusLabel(client, "Label7", 8, 614, 42, 13, QStringLiteral("Размер:"));
+    Label8 =
+        statusLabel(client, "Label8", 408, 614, 109, 13, QStringLiteral("Папка по умолчанию:"));
+    StringGrid1 = place(new PixelGrid(commands_.store(), client), "StringGrid1", 24, 24, 577, 577);
+
+    GroupBox1 = place(new QGroupBox(QStringLiteral("   Размеры спрайта   "), client), "GroupBox1",
+                      608, 0, 241, 49);
+    ComboBox1 = dropDown(GroupBox1, "ComboBox1", 8, 16, 81, sizeEntries());
+    Label1 = statusLabel(GroupBox1, "Label1", 95, 19, 5, 13, QStringLiteral("x"));
+    ComboBox2 = dropDown(GroupBox1, "ComboBox2", 112, 16, 81, sizeEntries());
+    Label2 = statusLabel(GroupBox1, "Label2", 200, 20, 28, 13, QStringLiteral("точек"));
+
+    GroupBox2 = place(new QGroupBox(QStringLiteral("   Цветовая схема   "), client), "GroupBox2",
+                      608, 56, 241, 73);
+    Label3 = statusLabel(GroupBox2, "Label3", 18, 19, 60, 13, QStringLiteral("Цвет кисти:"));
+    Label4 = statusLabel(GroupBox2, "Label4", 19, 42, 57, 13, QStringLiteral("Цвет фона:"));
+    ComboBox3 = dropDown(GroupBox2, "ComboBox3", 88, 16, 113, colourEntries());
+    ComboBox4 = dropDown(GroupBox2, "ComboBox4", 88, 40, 113, colourEntries());
+    Panel17 = swatch(GroupBox2, "Panel17", 208, 16);
+    Panel18 = swatch(GroupBox2, "Panel18", 208, 40);
+
+    GroupBox3 = place(new QGroupBox(QStringLiteral("   Операции со спрайтом   "), client),
+                      "GroupBox3", 608, 136, 241, 89);
+    Button1 = button(GroupBox3, "Button1", 16, 24, 105, QStringLiteral("Очистить"));
+    Button2 = button(GroupBox3, "Button2", 16, 48, 105, QStringLiteral("Перевести"));
+    Button3 = button(GroupBox3, "Button3", 120, 24, 105, QStringLiteral("Сохранить"));
+    Button4 = button(GroupBox3, "Button4", 120, 48, 105, QStringLiteral("Распечатать"));
+
+    // Letters over the cell columns and numbers beside the cell rows, 72 pixels apart:
+    // eight grid cells with their lines.
+    static const char* const letterPanels[] = {"Panel1",  "Panel2",  "Panel11", "Panel12",
+                                               "Panel13", "Panel14", "Panel15", "Panel16"};
+    static const char* const numberPanels[] = {"Panel3", "Panel4", "Panel5", "Panel6",
+                                               "Panel7", "Panel8", "Panel9", "Panel10"};
+    for (int i = 0; i < 8; ++i)
+        cellNamePanel(client, letterPanels[i], 24 + 72 * i, 0, 73, 25, QString(QChar('A' + i)));
+    for (int i = 0; i < 8; ++i)
+        cellNamePanel(client, numberPanels[i], 0, 24 + 72 * i, 25, 73, QString::number(i + 1));
+
+    Memo1 = place(new QPlainTextEdit(client), "Memo1", 608, 232, 241, 337);
+    Memo1->setReadOnly(true);
+    Memo1->setFrameStyle(QFrame::NoFrame);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Memo1->setTabChangesFocus(true);
+    Memo1->setFocusPolicy(Qt::StrongFocus);
+
+    Button5 = button(client, "Button5", 608, 576, 241, QStringLiteral("Выйти без сохранения"));
+}
+
+void TForm1::createMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    N4 = menuItem(file, "N4", QStringLiteral("Новый"));
+    N5 = menuItem(file, "N5", QStringLiteral("Открыть"));
+    N6 = menuItem(file, "N6", QStringLiteral("Сохранить как"));
+    N7 = menuItem(file, "N7", QStringLiteral("Распечатать"));
+    N10 = menuItem(file, "N10", QStringLiteral("Выход"));
+    QMenu* editing = menuBar()->addMenu(QStringLiteral("Редактирование"));
+    N8 = menuItem(editing, "N8", QStringLiteral("Очистить"));
+    N9 = menuItem(editing, "N9", QStringLiteral("Перевести"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    N11 = menuItem(help, "N11", QStringLiteral("Помощь"));
+    N12 = menuItem(help, "N12", QStringLiteral("О программе"));
+}
+
+void TForm1::orderTabStops() {
+    const QList<QWidget*> order{StringGrid1, ComboBox1, ComboBox2, ComboBox3, ComboBox4, Button1,
+                                Button2,     Button3,   Button4,   Memo1,     Button5};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace vexilor
