@@ -17,6 +17,7 @@
 #include "Desktop.h"
 #include "EditableDropDown.h"
 #include "ErrorBox.h"
+#include "LabelText.h"
 #include "PixelGrid.h"
 
 // Resources of a static library have to be registered by hand, outside any namespace.
@@ -160,7 +161,7 @@ void TForm1::refresh() {
         action->setVisible((state.*control).visible);
     }
     for (const auto& [control, label] : labelBindings_) {
-        const QString& text = (state.*control).text;
+        const QString text = labelMarkup((state.*control).text);
         if (label->text() != text) {
             label->setText(text);
             label->adjustSize();

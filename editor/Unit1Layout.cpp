@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "EditableDropDown.h"
+#include "LabelText.h"
 #include "PixelGrid.h"
 #include "Unit1.h"
 
@@ -25,8 +26,8 @@ Widget* place(Widget* widget, const char* name, int left, int top, int width, in
 // A label that keeps its left edge and grows or shrinks to its text on one line.
 QLabel* statusLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
                     const QString& text) {
-    auto* label = place(new QLabel(text, parent), name, left, top, width, height);
-    label->setTextFormat(Qt::PlainText);
+    auto* label = place(new QLabel(labelMarkup(text), parent), name, left, top, width, height);
+    label->setTextFormat(Qt::RichText);
     label->setWordWrap(false);
     return label;
 }

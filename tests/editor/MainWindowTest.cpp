@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "ModalAnswer.h"
@@ -46,7 +47,12 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QString label(const char* name) { return child<QLabel>(name)->text(); }
+    // The text that a label shows, without its markup.
+    QString label(const char* name) {
+        QTextDocument shown;
+        shown.setHtml(child<QLabel>(name)->text());
+        return shown.toPlainText();
+    }
 
     void typeInto(const char* boxName, const QString& text) {
         auto* box = child<QComboBox>(boxName);

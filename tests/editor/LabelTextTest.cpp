@@ -1,0 +1,35 @@
+#include "LabelText.h"
+
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QTextDocument>
+
+#include "QStringPrinting.h"
+
+using vexilor::labelMarkup;
+
+namespace {
+
+// What the user reads in a label showing the caption.
+QString shownText(const QString& caption) {
+    QTextDocument document;
+    document.setHtml(labelMarkup(caption));
+    return document.toPlainText();
+}
+
+}  // namespace
+
+TEST(ReadingTheStatusLine, AnAmpersandIsHiddenAndADoubledOneShowsOnce) {
+    EXPECT_EQ(shownText("/home/R&D/"), "/home/RD/");
+    EXPECT_EQ(shownText("/home/R&&D/"), "/home/R&D/");
+    EXPECT_EQ(shownText("end&"), "end");
+}
+
+TEST(ReadingTheStatusLine, TheCharacterAfterAnAmpersandIsUnderlined) {
+    EXPECT_TRUE(labelMarkup("R&D").contains("<u>D</u>"));
+    EXPECT_FALSE(labelMarkup("R&&D").contains("<u>"));
+}
+
+TEST(ReadingTheStatusLine, MarkupInTheTextIsShownAsItStands) {
+    EXPECT_EQ(shownText("Фон: <b>7</b>  x"), "Фон: <b>7</b>  x");
+}
