@@ -2,23 +2,36 @@
 // the window takes from the other libraries.
 #include <QApplication>
 #include <QStyleFactory>
+#include <cstring>
 
 #include "MainWindowServices.h"
 #include "Unit1.h"
 
 namespace {
 
+// The splash window, saving and printing come from their own libraries; each new main
+// window gets them here.
 vexilor::MainWindowServices servicesFor(vexilor::TForm1& /*window*/) {
     return {};
+}
+
+// Qt takes "-style" out of the arguments it hands on, so look before it does.
+bool styleChosenByUser(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "-style", 6) == 0 || std::strncmp(argv[i], "--style", 7) == 0)
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const bool userStyle = styleChosenByUser(argc, argv);
     QApplication application(argc, argv);
     // The window's fixed pixel layout was drawn for the classic look, where a group box's
-    // title sits on its frame line; "-style" on the command line still wins.
-    if (!application.arguments().contains(QStringLiteral("-style")))
+    // title sits on its frame line.
+    if (!userStyle)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     // The main window alone decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
