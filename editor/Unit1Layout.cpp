@@ -64,6 +64,13 @@ EditableDropDown* dropDown(QWidget* parent, const char* name, int left, int top,
     return box;
 }
 
+// Menus are windows of their own, which take the window's font only when asked to.
+QMenu* addMenu(QMenuBar* bar, const QString& title) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setAttribute(Qt::WA_WindowPropagation);
+    return menu;
+}
+
 QAction* menuItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
@@ -135,16 +142,16 @@ void TForm1::createControls() {
 }
 
 void TForm1::createMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    QMenu* file = addMenu(menuBar(), QStringLiteral("Файл"));
     N4 = menuItem(file, "N4", QStringLiteral("Новый"));
     N5 = menuItem(file, "N5", QStringLiteral("Открыть"));
     N6 = menuItem(file, "N6", QStringLiteral("Сохранить как"));
     N7 = menuItem(file, "N7", QStringLiteral("Распечатать"));
     N10 = menuItem(file, "N10", QStringLiteral("Выход"));
-    QMenu* editing = menuBar()->addMenu(QStringLiteral("Редактирование"));
+    QMenu* editing = addMenu(menuBar(), QStringLiteral("Редактирование"));
     N8 = menuItem(editing, "N8", QStringLiteral("Очистить"));
     N9 = menuItem(editing, "N9", QStringLiteral("Перевести"));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    QMenu* help = addMenu(menuBar(), QStringLiteral("Справка"));
     N11 = menuItem(help, "N11", QStringLiteral("Помощь"));
     N12 = menuItem(help, "N12", QStringLiteral("О программе"));
 }
