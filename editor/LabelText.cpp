@@ -1,5 +1,7 @@
 #include "LabelText.h"
 
+#include <QLabel>
+
 namespace vexilor {
 
 QString labelMarkup(const QString& caption) {
@@ -17,6 +19,16 @@ QString labelMarkup(const QString& caption) {
         markup += underlined ? "<u>" + escaped + "</u>" : escaped;
     }
     return markup + "</span>";
+}
+
+bool setLabelCaption(QLabel& label, const QString& caption) {
+    const bool marked = caption.contains('&');
+    const QString text = marked ? labelMarkup(caption) : caption;
+    if (label.text() == text)
+        return false;
+    label.setTextFormat(marked ? Qt::RichText : Qt::PlainText);
+    label.setText(text);
+    return true;
 }
 
 }  // namespace vexilor

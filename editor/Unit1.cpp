@@ -161,11 +161,8 @@ void TForm1::refresh() {
         action->setVisible((state.*control).visible);
     }
     for (const auto& [control, label] : labelBindings_) {
-        const QString text = labelMarkup((state.*control).text);
-        if (label->text() != text) {
-            label->setText(text);
+        if (setLabelCaption(*label, (state.*control).text))
             label->adjustSize();
-        }
     }
     setBackground(Panel17, state.Panel17.colour);
     setBackground(Panel18, state.Panel18.colour);

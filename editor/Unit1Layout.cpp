@@ -26,8 +26,8 @@ Widget* place(Widget* widget, const char* name, int left, int top, int width, in
 // A label that keeps its left edge and grows or shrinks to its text on one line.
 QLabel* statusLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
                     const QString& text) {
-    auto* label = place(new QLabel(labelMarkup(text), parent), name, left, top, width, height);
-    label->setTextFormat(Qt::RichText);
+    auto* label = place(new QLabel(parent), name, left, top, width, height);
+    setLabelCaption(*label, text);
     label->setWordWrap(false);
     return label;
 }

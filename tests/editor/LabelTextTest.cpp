@@ -33,3 +33,14 @@ TEST(ReadingTheStatusLine, TheCharacterAfterAnAmpersandIsUnderlined) {
 TEST(ReadingTheStatusLine, MarkupInTheTextIsShownAsItStands) {
     EXPECT_EQ(shownText("Фон: <b>7</b>  x"), "Фон: <b>7</b>  x");
 }
+
+TEST(ReadingTheStatusLine, ALabelShowsAPlainCaptionAsItStandsAndHidesAnAmpersand) {
+    QLabel label;
+    EXPECT_TRUE(vexilor::setLabelCaption(label, "Фон: <7>"));
+    EXPECT_EQ(label.text(), "Фон: <7>");
+    EXPECT_FALSE(vexilor::setLabelCaption(label, "Фон: <7>"));
+    EXPECT_TRUE(vexilor::setLabelCaption(label, "R&D"));
+    EXPECT_EQ(label.textFormat(), Qt::RichText);
+    EXPECT_TRUE(vexilor::setLabelCaption(label, "Размер:"));
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+}

@@ -47,10 +47,13 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    // The text that a label shows, without its markup.
+    // The text that a label shows, without any markup.
     QString label(const char* name) {
+        auto* widget = child<QLabel>(name);
+        if (widget->textFormat() == Qt::PlainText)
+            return widget->text();
         QTextDocument shown;
-        shown.setHtml(child<QLabel>(name)->text());
+        shown.setHtml(widget->text());
         return shown.toPlainText();
     }
 
