@@ -1,11 +1,52 @@
 #include "PixelGrid.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <array>
+
+#include "GridGeometry.h"
+#include "Palette.h"
 
 namespace vexilor {
 
+namespace {
+
+const QColor kLineColour(192, 192, 192);
+
+QColor toQColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The dotted frame on the focused cell shows every other pixel of the cell's edge in the
+// inverse of the cell's colour, so it stays visible whatever the cell shows.
+void paintFocusFrame(QPainter& painter, const QRect& cell, const QColor& under) {
+    const QColor dots(255 - under.red(), 255 - under.green(), 255 - under.blue());
+    const int last = grid::kCellSide - 1;
+    for (int step = 0; step < grid::kCellSide; step += 2) {
+        const std::array<QPoint, 4> edgePixels{QPoint(step, 0), QPoint(step + 1, last),
+                                               QPoint(0, step), QPoint(last, step + 1)};
+        for (const QPoint& pixel : edgePixels)
+            painter.fillRect(QRect(cell.topLeft() + pixel, QSize(1, 1)), dots);
+    }
+}
+
+}  // namespace
+
+struct PixelGrid::CellColours {
+    QColor background;
+    QColor highlight;
+    QColor brush;
+};
+
 PixelGrid::PixelGrid(SpriteStore& store, QWidget* parent) : QWidget(parent), store_(store) {
+    setFixedSize(grid::kSide, grid::kSide);
     setFocusPolicy(Qt::StrongFocus);
+    // Every pixel is painted on each paint event, so Qt need not clear the area first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setEnabled(false);
 }
 
 void PixelGrid::setBackgroundColour(const QColor& colour) {
@@ -15,10 +56,123 @@ void PixelGrid::setBackgroundColour(const QColor& colour) {
     update();
 }
 
-void PixelGrid::paintEvent(QPaintEvent*) {
+void PixelGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), background_);
-    (void)store_;
+    // The lines first: silver under the whole field, which the cells then cover but for
+    // the line right of and below each of them.
+    painter.fillRect(QRect(0, 0, grid::kFieldSide, grid::kFieldSide), kLineColour);
+
+    // A disabled grid looks like an enabled one, so the colours come from the active group.
+    const CellColours colours{background_, palette().color(QPalette::Active, QPalette::Highlight),
+                              toQColor(rgbForPixel(store_.brushColour()))};
+    for (const QRect& area : event->region()) {
+        const QRect cells = grid::cellsTouching(area);
+        for (int row = cells.top(); row <= cells.bottom(); ++row)
+            for (int column = cells.left(); column <= cells.right(); ++column)
+                paintCell(painter, QPoint(column, row), colours);
+    }
+
+    painter.fillRect(QRect(grid::kFieldSide, 0, 1, grid::kSide), background_);
+    painter.fillRect(QRect(0, grid::kFieldSide, grid::kSide, 1), background_);
+}
+
+void PixelGrid::paintCell(QPainter& painter, QPoint cell, const CellColours& colours) const {
+    const bool focused = isFocusedCell(cell);
+    QColor fill = colours.background;
+    if (!focused && cursor_.selection().contains(cell))
+        fill = colours.highlight;
+    // A set pixel covers the highlight completely.
+    if (store_.pixel(cell.x(), cell.y()) == 1)
+        fill = colours.brush;
+
+    const QRect rect = grid::cellRect(cell);
+    painter.fillRect(rect, fill);
+    if (focused)
+        paintFocusFrame(painter, rect, fill);
+}
+
+bool PixelGrid::isFocusedCell(QPoint cell) const {
+    return cell == cursor_.current() && isEnabled() && window()->focusWidget() == this;
+}
+
+void PixelGrid::mousePressEvent(QMouseEvent* event) {
+    takeFocus();
+    const auto cell = grid::cellAt(event->position().toPoint());
+    if (!cell)
+        return;
+    if (event->button() == Qt::LeftButton) {
+        selecting_ = true;
+        if (event->modifiers().testFlag(Qt::ShiftModifier))
+            changeCursor([&](GridCursor& cursor) { cursor.extendTo(*cell); });
+        else
+            changeCursor([&](GridCursor& cursor) { cursor.moveTo(*cell); });
+    }
+    paintPixel(*cell, event->button());
+}
+
+void PixelGrid::mouseMoveEvent(QMouseEvent* event) {
+    if (!selecting_ || !event->buttons().testFlag(Qt::LeftButton))
+        return;
+    if (const auto cell = grid::cellAt(event->position().toPoint()))
+        changeCursor([&](GridCursor& cursor) { cursor.extendTo(*cell); });
+}
+
+void PixelGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        selecting_ = false;
+}
+
+void PixelGrid::keyPressEvent(QKeyEvent* event) {
+    const auto target =
+        navigationTarget(cursor_.current(), event->key(), event->modifiers(), grid::kCells);
+    if (!target) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->modifiers().testFlag(Qt::ShiftModifier))
+        changeCursor([&](GridCursor& cursor) { cursor.moveKeepingAnchor(*target); });
+    else
+        changeCursor([&](GridCursor& cursor) { cursor.moveTo(*target); });
+}
+
+// The current cell trades its highlight for the focus frame and back.
+void PixelGrid::focusInEvent(QFocusEvent* event) {
+    update(grid::cellRect(cursor_.current()));
+    QWidget::focusInEvent(event);
+}
+
+void PixelGrid::focusOutEvent(QFocusEvent* event) {
+    update(grid::cellRect(cursor_.current()));
+    QWidget::focusOutEvent(event);
+}
+
+// setFocus in an inactive window only marks the grid as the window's focused control,
+// without a focus event; the current cell must show its frame all the same.
+void PixelGrid::takeFocus() {
+    if (window()->focusWidget() == this)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    update(grid::cellRect(cursor_.current()));
+}
+
+void PixelGrid::paintPixel(QPoint cell, Qt::MouseButton button) {
+    if (cell.x() >= store_.width() || cell.y() >= store_.height())
+        return;
+    if (button != Qt::LeftButton && button != Qt::RightButton)
+        return;
+    store_.setPixel(cell.x(), cell.y(), button == Qt::LeftButton ? 1 : 0);
+    update(grid::cellRect(cell));
+}
+
+template <typename Change>
+void PixelGrid::changeCursor(Change change) {
+    const GridCursor before = cursor_;
+    change(cursor_);
+    if (cursor_ == before)
+        return;
+    QRegion dirty(grid::cellsRect(before.selection()));
+    dirty += grid::cellsRect(cursor_.selection());
+    update(dirty);
 }
 
 }  // namespace vexilor
