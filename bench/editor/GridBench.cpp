@@ -1,0 +1,88 @@
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "GridGeometry.h"
+#include "PixelGrid.h"
+#include "SpriteStore.h"
+
+namespace {
+
+using vexilor::grid::cellRect;
+
+// A 64 x 64 sprite with about half its pixels set, on an enabled grid.
+struct PaintedGrid {
+    PaintedGrid() {
+        store.setWidthFromText("64");
+        store.setHeightFromText("64");
+        std::mt19937 random(2026);
+        for (int column = 0; column < 64; ++column)
+            for (int row = 0; row < 64; ++row)
+                store.setPixel(column, row, static_cast<int>(random() & 1));
+        grid.setEnabled(true);
+        grid.setBackgroundColour(Qt::white);
+    }
+
+    void press(Qt::MouseButton button, QPoint cell) {
+        const QPointF at = cellRect(cell).center();
+        QMouseEvent event(QEvent::MouseButtonPress, at, grid.mapToGlobal(at), button, button,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&grid, &event);
+    }
+
+    vexilor::SpriteStore store;
+    vexilor::PixelGrid grid{store};
+};
+
+void renderFullGrid(benchmark::State& state, qreal devicePixelRatio) {
+    PaintedGrid painted;
+    const int side = static_cast<int>(vexilor::grid::kSide * devicePixelRatio);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    for (auto _ : state) {
+        painted.grid.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_FullRepaint(benchmark::State& state) {
+    renderFullGrid(state, 1);
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_FullRepaintAtDevicePixelRatio2(benchmark::State& state) {
+    renderFullGrid(state, 2);
+}
+BENCHMARK(BM_FullRepaintAtDevicePixelRatio2)->Unit(benchmark::kMicrosecond);
+
+// A press on a cell followed by the repaint of what the press made dirty: that one cell.
+void BM_RepaintAfterOneClick(benchmark::State& state) {
+    PaintedGrid painted;
+    QImage image(vexilor::grid::kSide, vexilor::grid::kSide, QImage::Format_ARGB32_Premultiplied);
+    painted.grid.render(&image);
+    const QPoint cell(20, 30);
+    bool set = false;
+    for (auto _ : state) {
+        set = !set;
+        painted.press(set ? Qt::LeftButton : Qt::RightButton, cell);
+        painted.grid.render(&image, cellRect(cell).topLeft(), QRegion(cellRect(cell)));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RepaintAfterOneClick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
