@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
@@ -12,8 +11,8 @@
 #include "PixelGrid.h"
 #include "SpriteStore.h"
 
-// A window holding the grid and one more control after it, shown and active, so that
-// focus, Tab and the focus frame behave as in the editor.
+// A shown, active window with the grid and one control after it, so that focus, Tab and
+// the focus frame behave as in the editor.
 class PixelGridFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,29 +34,21 @@ protected:
     static QPoint centreOf(int column, int row) {
         return vexilor::grid::cellRect(column, row).center();
     }
-
-    void click(Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(grid, button, modifiers, at);
-    }
-
     void clickCell(Qt::MouseButton button, int column, int row,
                    Qt::KeyboardModifiers modifiers = {}) {
-        click(button, centreOf(column, row), modifiers);
+        QTest::mouseClick(grid, button, modifiers, centreOf(column, row));
     }
 
     QImage picture() const { return grid->grab().toImage(); }
-
     // The colour inside a cell, away from its edge where the focus frame lies.
     static QColor fillOf(const QImage& image, int column, int row) {
         return image.pixelColor(centreOf(column, row));
     }
-
-    // The focus frame marks the cell's top left pixel.
+    // The dotted focus frame marks the cell's top left pixel.
     static bool hasFocusFrame(const QImage& image, int column, int row) {
         const QRect cell = vexilor::grid::cellRect(column, row);
         return image.pixelColor(cell.topLeft()) != image.pixelColor(cell.center());
     }
-
     QColor highlight() const {
         return grid->palette().color(QPalette::Active, QPalette::Highlight);
     }
