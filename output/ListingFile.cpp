@@ -1,6 +1,7 @@
 #include "ListingFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringEncoder>
@@ -27,6 +28,21 @@ QString trimmedReason(QString reason) {
                       .toStdString());
 }
 
+// Opens the target itself for writing, without changing it, so that every reason the
+// system has to refuse the file (a directory, a read-only file, a name that is too long,
+// a path through a regular file) surfaces before anything is written, in the system's
+// own words. A file that did not exist is created empty; the result says so, because
+// a failed save must then take it away again.
+bool probeTarget(const QString& path) {
+    QFile target(path);
+    const bool existed = target.exists();
+    const QIODevice::OpenMode mode = existed ? QIODevice::WriteOnly | QIODevice::Append
+                                             : QIODevice::WriteOnly | QIODevice::NewOnly;
+    if (!target.open(mode))
+        failToCreate(path, target.errorString());
+    return !existed;
+}
+
 }  // namespace
 
 QByteArray listingFileBytes(const QStringList& lines) {
@@ -40,17 +56,29 @@ QByteArray listingFileBytes(const QStringList& lines) {
 }
 
 void writeFileSafely(const QString& path, const QByteArray& bytes) {
-    if (QFileInfo(path).isDir())
-        failToCreate(path, QStringLiteral("Is a directory"));
+    const bool createdByProbe = probeTarget(path);
+    const auto undoProbe = [&] {
+        if (createdByProbe)
+            QFile::remove(path);
+    };
+
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, because a failure to flush Qt's own buffer is not reported by commit():
+    // the bytes go to the temporary file in write(), where a full disk shows itself.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        undoProbe();
         failToCreate(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    }
+    // Until commit() the old file is untouched; a cancelled QSaveFile drops its copy.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
+        undoProbe();
         throw Failure("Stream write error");
     }
-    if (!file.commit())
+    if (!file.commit()) {
+        undoProbe();
         throw Failure("Stream write error");
+    }
 }
 
 }  // namespace vexilor

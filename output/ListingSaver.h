@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QFileDialog;
+class QWidget;
+
+namespace vexilor {
+
+// Save for one main window (Button3Click, N6Click): asks for a file in the window's own
+// save dialog and writes the listing there. The dialog remembers the path chosen last
+// for as long as the window lives.
+class ListingSaver {
+public:
+    // Shows the dialog and says whether the user confirmed it. The program runs it
+    // modally; tests answer it without blocking.
+    using DialogRunner = std::function<bool(QFileDialog& dialog)>;
+
+    explicit ListingSaver(QWidget* window);
+    ~ListingSaver();
+    ListingSaver(const ListingSaver&) = delete;
+    ListingSaver& operator=(const ListingSaver&) = delete;
+
+    // Writes `listingLines` (the listing's real lines, not as the box wraps them) to the
+    // file the user chooses; does nothing when the dialog is cancelled. Throws Failure.
+    void save(const QStringList& listingLines);
+
+    // The path written last, empty before the first save.
+    QString lastPath() const { return lastPath_; }
+
+    QFileDialog& SaveDialog1() { return *dialog_; }
+    void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+
+private:
+    QWidget* window_;
+    // The window owns the dialog as its child; the pointer clears itself should the
+    // window go first.
+    QPointer<QFileDialog> dialog_;
+    DialogRunner runDialog_;
+    QString lastPath_;
+};
+
+}  // namespace vexilor
