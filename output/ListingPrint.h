@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QPointer>
+#include <QPrintDialog>
 #include <functional>
 #include <memory>
 
 #include "TextDevice.h"
 
 class QPlainTextEdit;
-class QPrintDialog;
 class QPrinter;
 class QWidget;
 

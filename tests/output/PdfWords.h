@@ -37,6 +37,19 @@ inline std::vector<PdfWord> pdfWords(const QString& pdfPath) {
     return words;
 }
 
+inline int pdfPageCount(const QString& pdfPath) {
+    QProcess extract;
+    extract.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-tsv"), pdfPath, QStringLiteral("-")});
+    extract.waitForFinished(60000);
+    int pages = 0;
+    for (const QByteArray& row : extract.readAllStandardOutput().split('\n')) {
+        if (row.startsWith("1\t"))
+            ++pages;
+    }
+    return pages;
+}
+
 // The words of each printed line, in order: words whose tops are within a point of each
 // other on the same page form one line.
 inline QStringList pdfLines(const std::vector<PdfWord>& words) {

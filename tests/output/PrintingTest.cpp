@@ -13,6 +13,7 @@
 #include "DialogPlacement.h"
 #include "DisplayLines.h"
 #include "Failure.h"
+#include "ListingBox.h"
 #include "ListingPrint.h"
 #include "RecordingDevice.h"
 
@@ -28,23 +29,6 @@ std::string failureOf(const std::function<void()>& action) {
     }
     return "(no failure)";
 }
-
-// The listing box as the main window has it: 241 pixels wide, wrapping at words.
-class ListingBox : public QPlainTextEdit {
-public:
-    ListingBox() {
-        setReadOnly(true);
-        setFrameStyle(QFrame::NoFrame);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        setFixedSize(241, 337);
-        show();
-    }
-    void fill(const QStringList& lines) {
-        clear();
-        for (const QString& line : lines)
-            appendPlainText(line);
-    }
-};
 
 const QString kLongLine =
     QStringLiteral("Создано при помощи программы Vexilor ver.2.0 для авторов игр на Бейсике");

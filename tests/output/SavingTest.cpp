@@ -16,6 +16,7 @@
 #include "DialogAnswer.h"
 #include "DialogPlacement.h"
 #include "Failure.h"
+#include "ListingBox.h"
 #include "ListingFile.h"
 #include "ListingSaver.h"
 #include "SpriteListing.h"
@@ -24,21 +25,6 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 
 namespace {
-
-QStringList listingOf(const vexilor::SpriteListing& listing) {
-    QStringList lines;
-    for (const auto& line : listing)
-        lines << QString::fromStdString(line);
-    return lines;
-}
-
-// The listing of an 8 x 8 sprite with its diagonal set, as Convert makes it.
-QStringList diagonalListing() {
-    vexilor::SpriteStore store;
-    for (int i = 0; i < 8; ++i)
-        store.setPixel(i, i, 1);
-    return listingOf(vexilor::makeListing(store, true));
-}
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -199,8 +185,10 @@ TEST_F(SavingTheListing, TheDialogOffersThePathChosenLastTimeAndANewWindowNone) 
 
 // Failures that hold for root too, since permission bits do not stop root.
 TEST_F(SavingTheListing, AMissingFolderCannotTakeTheFile) {
+    // Typed into the name box of the dialog, which stands in the temporary folder.
     const QString target = path("missing/hero.txt");
-    chooseInDialog(target);
+    saver.SaveDialog1().setDirectory(folder.path());
+    chooseInDialog(QStringLiteral("missing/hero.txt"));
 
     EXPECT_EQ(failureOf([&] { saver.save({QStringLiteral("1")}); }),
               "Cannot create file \"" + target.toStdString() + "\". No such file or directory");

@@ -1,0 +1,111 @@
+// Printing through a real CUPS spooler: a private daemon of the test's own takes the job
+// and its queue writes it as a PDF, which is read back and compared with the listing box.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPrinter>
+
+#include "CurrentPrinter.h"
+#include "DialogAnswer.h"
+#include "DisplayLines.h"
+#include "ListingBox.h"
+#include "ListingPrint.h"
+#include "PdfWords.h"
+#include "PrivateSpooler.h"
+
+namespace {
+
+PrivateSpooler* spooler = nullptr;
+QString whySpoolerIsMissing;
+
+class SpoolerEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        static PrivateSpooler instance;
+        if (!canReadPdfs())
+            whySpoolerIsMissing = QStringLiteral("pdftotext (poppler-utils) is not installed");
+        else if (instance.start(&whySpoolerIsMissing))
+            spooler = &instance;
+        if (spooler != nullptr) {
+            // Before the first call into the CUPS library, which keeps the server it finds.
+            qputenv("CUPS_SERVER", spooler->server().toUtf8());
+            qunsetenv("PRINTER");
+            qunsetenv("LPDEST");
+        }
+    }
+    void TearDown() override {
+        if (spooler != nullptr)
+            spooler->stop();
+    }
+};
+
+class PrintingThroughASpooler : public testing::Test {
+protected:
+    QWidget window;
+    ListingBox box;
+
+    void SetUp() override {
+        if (spooler == nullptr)
+            GTEST_SKIP() << "no CUPS daemon here: " << whySpoolerIsMissing.toStdString();
+        QFile::remove(spooler->jobOutputPath());
+    }
+
+    // Print as the user does: the command, its real dialog, confirmed with the default
+    // printer preselected.
+    void printTheBox(vexilor::CurrentPrinter& printers) {
+        vexilor::ListingPrint print(&window, printers);
+        answerNextDialog([](QWidget& dialog) {
+            static_cast<QDialog&>(dialog).accept();
+            if (dialog.isVisible())
+                static_cast<QDialog&>(dialog).reject();
+        });
+        print.print(box);
+        ASSERT_TRUE(spooler->waitUntilIdle()) << spooler->log().toStdString();
+        ASSERT_TRUE(QFile::exists(spooler->jobOutputPath())) << spooler->log().toStdString();
+    }
+
+    QStringList shownLinesWithText() const {
+        QStringList lines;
+        for (int i = 0; i < vexilor::displayLineCount(box); ++i) {
+            const QString line = vexilor::displayLine(box, i).simplified();
+            if (!line.isEmpty())
+                lines << line;
+        }
+        return lines;
+    }
+};
+
+TEST_F(PrintingThroughASpooler, TheDefaultQueueGetsTheListingLineForLineAsTheBoxShowsIt) {
+    box.fill(diagonalListing());
+    vexilor::CurrentPrinter printers;
+    printTheBox(printers);
+
+    EXPECT_EQ(printers.printer().printerName(), spooler->queueName());
+    const QStringList printed = pdfLines(pdfWords(spooler->jobOutputPath()));
+    EXPECT_EQ(printed, shownLinesWithText());
+    // 12 of the 16 listing lines have text; the box wraps the longer credit lines.
+    EXPECT_GT(printed.size(), 12);
+}
+
+TEST_F(PrintingThroughASpooler, AnEmptyBoxGivesOneBlankPage) {
+    vexilor::CurrentPrinter printers;
+    printTheBox(printers);
+
+    EXPECT_EQ(pdfPageCount(spooler->jobOutputPath()), 1);
+    EXPECT_TRUE(pdfWords(spooler->jobOutputPath()).empty());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new SpoolerEnvironment);
+    // Widgets are driven without a screen unless the caller asks for one (test discovery
+    // runs the program without the tests' environment).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
