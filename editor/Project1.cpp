@@ -3,16 +3,27 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <cstring>
+#include <memory>
 
+#include "CurrentPrinter.h"
+#include "ListingPrint.h"
+#include "ListingSaver.h"
 #include "MainWindowServices.h"
 #include "Unit1.h"
 
 namespace {
 
 // The splash window, saving and printing come from their own libraries; each new main
-// window gets them here.
-vexilor::MainWindowServices servicesFor(vexilor::TForm1& /*window*/) {
-    return {};
+// window gets them here. Each window has its own save and print dialogs; the printer is
+// the whole program's.
+vexilor::MainWindowServices servicesFor(vexilor::TForm1& window) {
+    vexilor::MainWindowServices services;
+    auto saver = std::make_shared<vexilor::ListingSaver>(&window);
+    services.save = [saver, &window] { saver->save(window.listingLines()); };
+    auto print =
+        std::make_shared<vexilor::ListingPrint>(&window, vexilor::CurrentPrinter::processWide());
+    services.print = [print, &window] { print->print(window.memo()); };
+    return services;
 }
 
 // Qt takes "-style" out of the arguments it hands on, so look before it does.

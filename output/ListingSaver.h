@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-class QFileDialog;
 class QWidget;
 
 namespace vexilor {
