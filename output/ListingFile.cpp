@@ -28,19 +28,43 @@ QString trimmedReason(QString reason) {
                       .toStdString());
 }
 
-// Opens the target itself for writing, without changing it, so that every reason the
-// system has to refuse the file (a directory, a read-only file, a name that is too long,
-// a path through a regular file) surfaces before anything is written, in the system's
-// own words. A file that did not exist is created empty; the result says so, because
-// a failed save must then take it away again.
-bool probeTarget(const QString& path) {
-    QFile target(path);
-    const bool existed = target.exists();
-    const QIODevice::OpenMode mode = existed ? QIODevice::WriteOnly | QIODevice::Append
-                                             : QIODevice::WriteOnly | QIODevice::NewOnly;
-    if (!target.open(mode))
-        failToCreate(path, target.errorString());
-    return !existed;
+// A file that did not exist has nothing to lose: it is written in place, which also
+// works for names too long to take a temporary companion, and removed again when the
+// write fails.
+void writeNewFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        failToCreate(path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.remove();
+        throw Failure("Stream write error");
+    }
+}
+
+// An existing file is replaced only once its successor is complete: the bytes go to an
+// unnamed temporary file in the same folder that takes the old file's place at commit().
+void replaceFile(const QString& path, const QByteArray& bytes) {
+    // Opening the old file for appending changes nothing, and lets the system refuse a
+    // directory or a read-only file in its own words before anything is written.
+    QFile old(path);
+    if (!old.open(QIODevice::WriteOnly | QIODevice::Append))
+        failToCreate(path, old.errorString());
+    old.close();
+
+    QSaveFile file(path);
+    // Unbuffered, because commit() does not report a failure to flush Qt's own buffer:
+    // the bytes reach the temporary file in write(), where a full disk shows itself.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        failToCreate(path, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        throw Failure("Stream write error");
+    }
+    if (!file.commit()) {
+        if (file.error() == QFileDevice::RenameError)
+            failToCreate(path, file.errorString());
+        throw Failure("Stream write error");
+    }
 }
 
 }  // namespace
@@ -56,29 +80,10 @@ QByteArray listingFileBytes(const QStringList& lines) {
 }
 
 void writeFileSafely(const QString& path, const QByteArray& bytes) {
-    const bool createdByProbe = probeTarget(path);
-    const auto undoProbe = [&] {
-        if (createdByProbe)
-            QFile::remove(path);
-    };
-
-    QSaveFile file(path);
-    // Unbuffered, because a failure to flush Qt's own buffer is not reported by commit():
-    // the bytes go to the temporary file in write(), where a full disk shows itself.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        undoProbe();
-        failToCreate(path, file.errorString());
-    }
-    // Until commit() the old file is untouched; a cancelled QSaveFile drops its copy.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        undoProbe();
-        throw Failure("Stream write error");
-    }
-    if (!file.commit()) {
-        undoProbe();
-        throw Failure("Stream write error");
-    }
+    if (QFileInfo::exists(path))
+        replaceFile(path, bytes);
+    else
+        writeNewFile(path, bytes);
 }
 
 }  // namespace vexilor

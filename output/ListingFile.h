@@ -10,9 +10,10 @@ namespace vexilor {
 // Windows-1251 without a byte-order mark.
 QByteArray listingFileBytes(const QStringList& lines);
 
-// Replaces the file at `path` with `bytes`, or leaves it exactly as it was: the bytes
-// go to a temporary file in the same folder that takes the file's place only once it
-// is complete. Throws Failure with "Cannot create file ..." or "Stream write error".
+// Writes `bytes` to the file at `path`. An existing file is replaced only once the new
+// content is complete, so a failure leaves it exactly as it was; a new file that cannot
+// be completed is removed. Throws Failure with "Cannot create file ..." or
+// "Stream write error".
 void writeFileSafely(const QString& path, const QByteArray& bytes);
 
 }  // namespace vexilor

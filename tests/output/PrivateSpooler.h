@@ -1,36 +1,28 @@
 #pragma once
 
 #include <QProcess>
-#include <QString>
 #include <QTemporaryDir>
 
 // A CUPS daemon of the test's own on a free loopback port, with its configuration, spool
-// and logs in a temporary folder, and one queue, made the default, whose jobs end up as
-// PDF files the test can read. The machine's own spooler is never touched.
+// and log in a temporary folder, and one default queue that writes each job as a PDF
+// file the test can read. The machine's own spooler is never touched.
 class PrivateSpooler {
 public:
-    PrivateSpooler() = default;
     ~PrivateSpooler() { stop(); }
-    PrivateSpooler(const PrivateSpooler&) = delete;
-    PrivateSpooler& operator=(const PrivateSpooler&) = delete;
 
-    // Starts the daemon and adds the queue; on failure says why in `whyNot`.
+    // Starts the daemon and adds the queue; otherwise says why not.
     bool start(QString* whyNot);
     void stop();
 
-    // "127.0.0.1:port", for CUPS_SERVER.
-    QString server() const { return server_; }
+    QString server() const { return server_; }  // "127.0.0.1:port", for CUPS_SERVER
     QString queueName() const { return QStringLiteral("VexilorTestQueue"); }
-    // Where the queue writes each job (the next job replaces the last).
-    QString jobOutputPath() const;
-    // Waits until no job is pending any more; false when that takes unreasonably long.
-    bool waitUntilIdle();
-    // The daemon's own log, for messages when something fails.
+    QString jobOutputPath() const { return folder_.filePath(QStringLiteral("out/job.pdf")); }
     QString log() const;
+    // Waits until no job is pending; false when that takes unreasonably long.
+    bool waitUntilIdle();
 
 private:
-    bool runClient(const QString& program, const QStringList& arguments, QString* output = nullptr);
-    bool writeConfiguration(int port, QString* whyNot);
+    bool run(const QString& program, const QStringList& arguments, QString* output = nullptr);
 
     QTemporaryDir folder_;
     QProcess daemon_;

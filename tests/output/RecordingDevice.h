@@ -4,46 +4,13 @@
 
 #include "TextDevice.h"
 
-// A TextDevice with fixed metrics that writes down what it is asked to do: every
-// character is `charWidth` wide, text is `textHeight` high, the cell `cellHeight`.
-class RecordingDevice : public vexilor::TextDevice {
-public:
-    int charWidth = 10;
-    int textHeight = 12;
-    int cellHeightValue = 15;
-    QSize printable{1000, 1000};
-    bool valid = true;
-    // Shared by every device on the same printer: whether a job runs on it.
-    bool* printerBusy = &ownBusy;
-
-    // "page 1", "text x,y abc", "end": one entry per call.
+// What a printer went through: "page 1", "text x,y abc", "end", one entry per call.
+struct PrinterRecord {
     QStringList events;
     int pages = 0;
+    bool busy = false;
+    bool valid = true;
 
-    bool jobRunning() const override { return *printerBusy; }
-    bool beginJob() override {
-        if (!valid)
-            return false;
-        *printerBusy = true;
-        startPage();
-        return true;
-    }
-    void endJob() override {
-        events << QStringLiteral("end");
-        *printerBusy = false;
-    }
-    void newPage() override { startPage(); }
-    QSize printableSize() const override { return printable; }
-    void setFont(const QFont&, const QColor&) override {}
-    QSize textExtent(const QString& text) const override {
-        return {static_cast<int>(text.size()) * charWidth, textHeight};
-    }
-    int cellHeight() const override { return cellHeightValue; }
-    void drawText(QPoint topLeft, const QString& text) override {
-        events << QStringLiteral("text %1,%2 %3").arg(topLeft.x()).arg(topLeft.y()).arg(text);
-    }
-
-    // Just the texts drawn, in order.
     QStringList texts() const {
         QStringList drawn;
         for (const QString& event : events) {
@@ -52,8 +19,38 @@ public:
         }
         return drawn;
     }
+};
+
+// A TextDevice with fixed metrics that records into a PrinterRecord: every character
+// is 10 units wide, text is 12 high, the font's cell 15.
+class RecordingDevice : public vexilor::TextDevice {
+public:
+    explicit RecordingDevice(PrinterRecord& record, QSize printable = {1000, 1000})
+        : record_(record), printable_(printable) {}
+
+    bool jobRunning() const override { return record_.busy; }
+    bool beginJob() override {
+        record_.busy = record_.valid;
+        if (record_.valid)
+            newPage();
+        return record_.valid;
+    }
+    void endJob() override {
+        record_.events << QStringLiteral("end");
+        record_.busy = false;
+    }
+    void newPage() override { record_.events << QStringLiteral("page %1").arg(++record_.pages); }
+    QSize printableSize() const override { return printable_; }
+    void setFont(const QFont&, const QColor&) override {}
+    QSize textExtent(const QString& text) const override {
+        return {static_cast<int>(text.size()) * 10, 12};
+    }
+    int cellHeight() const override { return 15; }
+    void drawText(QPoint at, const QString& text) override {
+        record_.events << QStringLiteral("text %1,%2 %3").arg(at.x()).arg(at.y()).arg(text);
+    }
 
 private:
-    void startPage() { events << QStringLiteral("page %1").arg(++pages); }
-    bool ownBusy = false;
+    PrinterRecord& record_;
+    QSize printable_;
 };

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -19,25 +18,14 @@
 #include "ListingBox.h"
 #include "ListingFile.h"
 #include "ListingSaver.h"
-#include "SpriteListing.h"
 
 using testing::ElementsAre;
-using testing::HasSubstr;
 
 namespace {
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const vexilor::Failure& failure) {
-        return failure.what();
-    }
-    return "(no failure)";
 }
 
 class SavingTheListing : public testing::Test {
@@ -47,28 +35,26 @@ protected:
     vexilor::ListingSaver saver{&window};
 
     QString path(const QString& name) const { return folder.filePath(name); }
-
     void writeFile(const QString& name, const QByteArray& bytes) {
         QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
-
     QStringList folderEntries() const {
         return QDir(folder.path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-
-    // The user types `typed` into the dialog's name box and confirms it.
-    void chooseInDialog(const QString& typed) {
-        saver.setDialogRunner([typed](QFileDialog& dialog) {
+    // The user types `typed` into the name box of the dialog, which stands in the
+    // temporary folder, and confirms (or cancels) it.
+    void chooseInDialog(const QString& typed, bool confirm = true) {
+        saver.SaveDialog1().setDirectory(folder.path());
+        saver.setDialogRunner([typed, confirm](QFileDialog& dialog) {
             dialog.selectFile(typed);
-            return true;
+            return confirm;
         });
     }
-
-    // Runs the real modal dialog; the user types `typed` into it and presses Enter.
-    void saveTypingIntoTheDialog(const QString& typed, const QStringList& lines) {
+    // The same through the real modal dialog, answered by pressing Enter in its name box.
+    void saveTypingIntoTheRealDialog(const QString& typed, const QStringList& lines) {
+        saver.SaveDialog1().setDirectory(folder.path());
         answerNextDialog([typed](QWidget& dialog) {
             auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             ASSERT_NE(name, nullptr);
@@ -80,7 +66,7 @@ protected:
 };
 
 TEST_F(SavingTheListing, WritesEveryLineInWindows1251WithCrLfAfterTheLastOneToo) {
-    chooseInDialog(path("hero.txt"));
+    chooseInDialog(QStringLiteral("hero.txt"));
     saver.save(diagonalListing());
 
     const QByteArray bytes = readFile(path("hero.txt"));
@@ -90,163 +76,109 @@ TEST_F(SavingTheListing, WritesEveryLineInWindows1251WithCrLfAfterTheLastOneToo)
     for (int i = 0; i < 16; ++i)
         EXPECT_TRUE(lines[i].endsWith('\r')) << "line " << i;
     EXPECT_EQ(lines[0], "   A1: DATA 128, 64, 32, 16, 8, 4, 2, 1, \r");
-    EXPECT_EQ(lines[3], "    10000000\r");
     EXPECT_EQ(lines[10], "    00000001\r");
-    // "Создано" as single Windows-1251 bytes, no byte-order mark before the first line.
+    // "Создано" as single Windows-1251 bytes, and no byte-order mark anywhere.
     EXPECT_TRUE(lines[13].startsWith("\xD1\xEE\xE7\xE4\xE0\xED\xEE "));
     EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
 }
 
 TEST_F(SavingTheListing, AnEmptyBoxRightAfterClearGivesAnEmptyFile) {
-    chooseInDialog(path("empty.txt"));
+    chooseInDialog(QStringLiteral("empty.txt"));
     saver.save({});
 
-    EXPECT_TRUE(QFile::exists(path("empty.txt")));
     EXPECT_EQ(readFile(path("empty.txt")), QByteArray());
 }
 
-TEST_F(SavingTheListing, ANameTypedWithoutExtensionGetsTxt) {
-    saver.SaveDialog1().setDirectory(folder.path());
-    saveTypingIntoTheDialog(QStringLiteral("hero"), {QStringLiteral("10000000")});
+TEST_F(SavingTheListing, ATypedNameGetsTxtOnceAndAnExistingFileIsReplacedWithoutAQuestion) {
+    writeFile("old.txt", "an older and longer listing\r\n");
+    saveTypingIntoTheRealDialog(QStringLiteral("hero"), {QStringLiteral("1")});
+    saveTypingIntoTheRealDialog(QStringLiteral("old.txt"), {QStringLiteral("new")});
 
-    EXPECT_THAT(folderEntries(), ElementsAre("hero.txt"));
-    EXPECT_EQ(readFile(path("hero.txt")), "10000000\r\n");
+    EXPECT_THAT(folderEntries(), ElementsAre("hero.txt", "old.txt"));
+    EXPECT_EQ(readFile(path("old.txt")), "new\r\n");
 }
 
-TEST_F(SavingTheListing, ANameEndingInTxtIsKeptWithoutASecondExtension) {
-    saver.SaveDialog1().setDirectory(folder.path());
-    saveTypingIntoTheDialog(QStringLiteral("hero.txt"), {QStringLiteral("1")});
-
-    EXPECT_THAT(folderEntries(), ElementsAre("hero.txt"));
-}
-
-TEST_F(SavingTheListing, AnExistingFileIsReplacedWithoutAQuestion) {
-    writeFile("hero.txt", "an older and longer listing\r\n");
-    saver.SaveDialog1().setDirectory(folder.path());
-    saveTypingIntoTheDialog(QStringLiteral("hero.txt"), {QStringLiteral("new")});
-
-    EXPECT_EQ(readFile(path("hero.txt")), "new\r\n");
-    EXPECT_THAT(folderEntries(), ElementsAre("hero.txt"));
-}
-
-TEST_F(SavingTheListing, TheDialogSitsCentredWithAThirdOfTheFreeHeightAbove) {
+TEST_F(SavingTheListing, TheDialogIsModalAndSitsCentredWithAThirdOfTheFreeHeightAbove) {
     window.show();
-    QPoint shownAt;
-    QSize shownSize;
+    QRect shown;
     QRect monitor;
     answerNextDialog([&](QWidget& dialog) {
-        shownAt = dialog.pos();
-        shownSize = dialog.size();
+        shown = QRect(dialog.pos(), dialog.size());
         monitor = dialog.screen()->geometry();
         EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
         static_cast<QDialog&>(dialog).reject();
     });
     saver.save({QStringLiteral("1")});
 
-    ASSERT_TRUE(shownSize.isValid());
-    EXPECT_EQ(shownAt.x(), monitor.left() + (monitor.width() - shownSize.width()) / 2);
-    EXPECT_EQ(shownAt.y(), monitor.top() + (monitor.height() - shownSize.height()) / 3);
+    ASSERT_TRUE(shown.isValid());
+    EXPECT_EQ(shown.x(), monitor.left() + (monitor.width() - shown.width()) / 2);
+    EXPECT_EQ(shown.y(), monitor.top() + (monitor.height() - shown.height()) / 3);
+    EXPECT_TRUE(folderEntries().isEmpty());
 }
 
-TEST_F(SavingTheListing, CancellingWritesNothingAndKeepsTheRememberedPath) {
-    chooseInDialog(path("first.txt"));
-    saver.save({QStringLiteral("1")});
-    saver.setDialogRunner([&](QFileDialog& dialog) {
-        dialog.selectFile(path("second.txt"));
-        return false;
-    });
-    saver.save({QStringLiteral("2")});
-
-    EXPECT_THAT(folderEntries(), ElementsAre("first.txt"));
-    EXPECT_EQ(saver.lastPath(), path("first.txt"));
-}
-
-TEST_F(SavingTheListing, TheDialogOffersThePathChosenLastTimeAndANewWindowNone) {
+TEST_F(SavingTheListing, TheDialogOffersThePathChosenLastButNotACancelledOne) {
     QStringList offered;
-    const auto offerThenChoose = [&](const QString& name) {
-        saver.setDialogRunner([&, name](QFileDialog& dialog) {
+    const auto offerThenChoose = [&](const QString& name, bool confirm) {
+        saver.setDialogRunner([&, name, confirm](QFileDialog& dialog) {
             offered << dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-            if (!offered.back().isEmpty()) {
-                EXPECT_EQ(dialog.directory().path(), folder.path());
-            }
             dialog.selectFile(path(name));
-            return true;
+            return confirm;
         });
         saver.save({});
     };
-    offerThenChoose(QStringLiteral("a.txt"));
-    offerThenChoose(QStringLiteral("b.txt"));
+    offerThenChoose(QStringLiteral("a.txt"), true);
+    offerThenChoose(QStringLiteral("b.txt"), false);
+    offerThenChoose(QStringLiteral("c.txt"), true);
 
-    ASSERT_EQ(offered.size(), 2);
-    EXPECT_EQ(offered[0], QString());
-    EXPECT_EQ(offered[1], QStringLiteral("a.txt"));
-    EXPECT_EQ(saver.lastPath(), path("b.txt"));
+    EXPECT_THAT(offered, ElementsAre("", "a.txt", "a.txt"));
+    EXPECT_THAT(folderEntries(), ElementsAre("a.txt", "c.txt"));
 }
 
-// Failures that hold for root too, since permission bits do not stop root.
-TEST_F(SavingTheListing, AMissingFolderCannotTakeTheFile) {
-    // Typed into the name box of the dialog, which stands in the temporary folder.
-    const QString target = path("missing/hero.txt");
-    saver.SaveDialog1().setDirectory(folder.path());
-    chooseInDialog(QStringLiteral("missing/hero.txt"));
+// Places that cannot take the file, whoever runs the test (permission bits do not stop
+// root, so read-only files are no such place).
+struct Refusal {
+    std::string typed;
+    const char* reason;
+};
 
-    EXPECT_EQ(failureOf([&] { saver.save({QStringLiteral("1")}); }),
-              "Cannot create file \"" + target.toStdString() + "\". No such file or directory");
-    EXPECT_TRUE(folderEntries().isEmpty());
-}
+class ACreationRefusal : public SavingTheListing, public testing::WithParamInterface<Refusal> {};
 
-TEST_F(SavingTheListing, APathThroughARegularFileIsRefused) {
+TEST_P(ACreationRefusal, NamesThePathAndTheSystemsReasonAndChangesNothing) {
     writeFile("plain", "keep");
-    const QString target = path("plain/hero.txt");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sprites.txt")));
+    const QString typed = QString::fromStdString(GetParam().typed);
+    chooseInDialog(typed);
 
-    EXPECT_EQ(failureOf([&] { vexilor::writeFileSafely(target, "1\r\n"); }),
-              "Cannot create file \"" + target.toStdString() + "\". Not a directory");
+    try {
+        saver.save({QStringLiteral("1")});
+        ADD_FAILURE() << "saved";
+    } catch (const vexilor::Failure& failure) {
+        EXPECT_EQ(failure.what(), QStringLiteral("Cannot create file \"%1\". %2")
+                                      .arg(path(typed), GetParam().reason)
+                                      .toStdString());
+    }
+    EXPECT_THAT(folderEntries(), ElementsAre("plain", "sprites.txt"));
     EXPECT_EQ(readFile(path("plain")), "keep");
 }
 
-TEST_F(SavingTheListing, AFolderChosenAsTheTargetIsRefused) {
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sprites.txt")));
+INSTANTIATE_TEST_SUITE_P(Saving, ACreationRefusal,
+                         testing::Values(Refusal{"missing/hero.txt", "No such file or directory"},
+                                         Refusal{"plain/hero.txt", "Not a directory"},
+                                         Refusal{"sprites.txt", "Is a directory"},
+                                         Refusal{std::string(300, 'x') + ".txt",
+                                                 "File name too long"}));
 
-    EXPECT_EQ(failureOf([&] { vexilor::writeFileSafely(path("sprites.txt"), "1\r\n"); }),
-              "Cannot create file \"" + path("sprites.txt").toStdString() + "\". Is a directory");
-    EXPECT_THAT(folderEntries(), ElementsAre("sprites.txt"));
-}
+TEST_F(SavingTheListing, ANewFileMayHaveTheLongestNameTheFileSystemTakes) {
+    const QString longest = QString(251, u'x') + QStringLiteral(".txt");
+    chooseInDialog(longest);
+    saver.save({QStringLiteral("1")});
 
-TEST_F(SavingTheListing, ANameTheFileSystemRefusesLeavesNothingBehind) {
-    const QString target = path(QString(300, u'x') + QStringLiteral(".txt"));
-
-    EXPECT_THAT(failureOf([&] { vexilor::writeFileSafely(target, "1\r\n"); }),
-                HasSubstr("\". File name too long"));
-    EXPECT_TRUE(folderEntries().isEmpty());
-}
-
-TEST_F(SavingTheListing, AReadOnlyFileStaysAsItWas) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not stop root";
-    writeFile("hero.txt", "old\r\n");
-    QFile::setPermissions(path("hero.txt"), QFile::ReadOwner);
-
-    EXPECT_EQ(failureOf([&] { vexilor::writeFileSafely(path("hero.txt"), "new\r\n"); }),
-              "Cannot create file \"" + path("hero.txt").toStdString() + "\". Permission denied");
-    EXPECT_EQ(readFile(path("hero.txt")), "old\r\n");
-}
-
-TEST_F(SavingTheListing, AReadOnlyFolderKeepsItsFileAsItWas) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not stop root";
-    writeFile("hero.txt", "old\r\n");
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-
-    EXPECT_THAT(failureOf([&] { vexilor::writeFileSafely(path("hero.txt"), "new\r\n"); }),
-                HasSubstr("Cannot create file \"" + path("hero.txt").toStdString() + "\". "));
-    EXPECT_EQ(readFile(path("hero.txt")), "old\r\n");
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(readFile(path(longest)), "1\r\n");
 }
 
 // A disk that fills up halfway: the write runs in a child process whose files may not
-// grow beyond a few bytes, and the child reports the failure's message back.
-std::string messageOfAWriteBeyond(rlim_t fileSizeLimit, const QString& target,
-                                  const QByteArray& bytes) {
+// grow beyond 64 bytes, and the child reports the failure's message back.
+std::string messageOfAWriteBeyond64Bytes(const QString& target, const QByteArray& bytes) {
     int channel[2];
     if (pipe(channel) != 0)
         return "(no pipe)";
@@ -254,9 +186,14 @@ std::string messageOfAWriteBeyond(rlim_t fileSizeLimit, const QString& target,
     if (child == 0) {
         close(channel[0]);
         signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        const rlimit limit{64, 64};
         setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string message = failureOf([&] { vexilor::writeFileSafely(target, bytes); });
+        std::string message = "(no failure)";
+        try {
+            vexilor::writeFileSafely(target, bytes);
+        } catch (const vexilor::Failure& failure) {
+            message = failure.what();
+        }
         [[maybe_unused]] auto written = write(channel[1], message.data(), message.size());
         _exit(0);
     }
@@ -272,23 +209,18 @@ std::string messageOfAWriteBeyond(rlim_t fileSizeLimit, const QString& target,
 
 class AFullDisk : public SavingTheListing, public testing::WithParamInterface<int> {};
 
-TEST_P(AFullDisk, KeepsTheOldFileIntactAndLeavesNoTemporaryFile) {
+TEST_P(AFullDisk, KeepsTheOldFileIntactAndLeavesNoOtherFile) {
     const QByteArray old = "the listing saved yesterday\r\n";
-    writeFile("hero.txt", old);
+    writeFile("old.txt", old);
+    const QByteArray listing(GetParam(), '1');
 
-    EXPECT_EQ(messageOfAWriteBeyond(64, path("hero.txt"), QByteArray(GetParam(), '1')),
-              "Stream write error");
-    EXPECT_EQ(readFile(path("hero.txt")), old);
-    EXPECT_THAT(folderEntries(), ElementsAre("hero.txt"));
+    EXPECT_EQ(messageOfAWriteBeyond64Bytes(path("old.txt"), listing), "Stream write error");
+    EXPECT_EQ(messageOfAWriteBeyond64Bytes(path("new.txt"), listing), "Stream write error");
+    EXPECT_EQ(readFile(path("old.txt")), old);
+    EXPECT_THAT(folderEntries(), ElementsAre("old.txt"));
 }
 
-TEST_P(AFullDisk, LeavesNoNewFileBehind) {
-    EXPECT_EQ(messageOfAWriteBeyond(64, path("hero.txt"), QByteArray(GetParam(), '1')),
-              "Stream write error");
-    EXPECT_TRUE(folderEntries().isEmpty());
-}
-
-// A short listing fails when the buffered bytes are flushed, a long one in the write.
+// A short listing fails when buffered bytes would be flushed, a long one while written.
 INSTANTIATE_TEST_SUITE_P(ShortAndLongListings, AFullDisk, testing::Values(1000, 200000));
 
 TEST(PlacingADialog, CentresHorizontallyAndLeavesAThirdOfTheFreeHeightAbove) {
@@ -296,8 +228,6 @@ TEST(PlacingADialog, CentresHorizontallyAndLeavesAThirdOfTheFreeHeightAbove) {
     // A second monitor to the right; odd remainders round toward zero.
     EXPECT_EQ(vexilor::dialogPosition(QRect(1920, 0, 1281, 1025), QSize(600, 400)),
               QPoint(2260, 208));
-    // A dialog larger than the monitor starts above and left of it.
-    EXPECT_EQ(vexilor::dialogPosition(QRect(0, 0, 800, 600), QSize(1001, 901)), QPoint(-100, -100));
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST_F(PrintingThroughASpooler, TheDefaultQueueGetsTheListingLineForLineAsTheBox
     printTheBox(printers);
 
     EXPECT_EQ(printers.printer().printerName(), spooler->queueName());
-    const QStringList printed = pdfLines(pdfWords(spooler->jobOutputPath()));
+    const QStringList printed = pdfLines(readPdf(spooler->jobOutputPath()));
     EXPECT_EQ(printed, shownLinesWithText());
     // 12 of the 16 listing lines have text; the box wraps the longer credit lines.
     EXPECT_GT(printed.size(), 12);
@@ -93,8 +93,9 @@ TEST_F(PrintingThroughASpooler, AnEmptyBoxGivesOneBlankPage) {
     vexilor::CurrentPrinter printers;
     printTheBox(printers);
 
-    EXPECT_EQ(pdfPageCount(spooler->jobOutputPath()), 1);
-    EXPECT_TRUE(pdfWords(spooler->jobOutputPath()).empty());
+    const PdfText pdf = readPdf(spooler->jobOutputPath());
+    EXPECT_EQ(pdf.pages, 1);
+    EXPECT_TRUE(pdf.words.empty());
 }
 
 }  // namespace
