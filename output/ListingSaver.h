@@ -28,7 +28,7 @@ public:
     // file the user chooses; does nothing when the dialog is cancelled. Throws Failure.
     void save(const QStringList& listingLines);
 
-    // The path written last, empty before the first save.
+    // The path chosen last, whether or not it could be written; empty at first.
     QString lastPath() const { return lastPath_; }
 
     QFileDialog& SaveDialog1() { return *dialog_; }
