@@ -1,20 +1,13 @@
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 #include "IntegerText.h"
+#include "RandomSprite.h"
 #include "SpriteListing.h"
 
 namespace {
 
 void BM_MakeListingOfARandom64x64Sprite(benchmark::State& state) {
-    vexilor::SpriteStore store;
-    store.setWidthFromText("64");
-    store.setHeightFromText("64");
-    std::mt19937 random(2026);
-    for (int c = 0; c < 64; ++c)
-        for (int r = 0; r < 64; ++r)
-            store.setPixel(c, r, static_cast<int>(random() & 1));
+    const vexilor::SpriteStore store = randomFullSprite();
     for (auto _ : state)
         benchmark::DoNotOptimize(vexilor::makeListing(store, true));
 }

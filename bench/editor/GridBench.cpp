@@ -4,10 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 #include "GridGeometry.h"
 #include "PixelGrid.h"
+#include "RandomSprite.h"
 #include "SpriteStore.h"
 
 namespace {
@@ -17,12 +16,6 @@ using vexilor::grid::cellRect;
 // A 64 x 64 sprite with about half its pixels set, on an enabled grid.
 struct PaintedGrid {
     PaintedGrid() {
-        store.setWidthFromText("64");
-        store.setHeightFromText("64");
-        std::mt19937 random(2026);
-        for (int column = 0; column < 64; ++column)
-            for (int row = 0; row < 64; ++row)
-                store.setPixel(column, row, static_cast<int>(random() & 1));
         grid.setEnabled(true);
         grid.setBackgroundColour(Qt::white);
     }
@@ -34,7 +27,7 @@ struct PaintedGrid {
         QCoreApplication::sendEvent(&grid, &event);
     }
 
-    vexilor::SpriteStore store;
+    vexilor::SpriteStore store = randomFullSprite();
     vexilor::PixelGrid grid{store};
 };
 
@@ -76,13 +69,3 @@ void BM_RepaintAfterOneClick(benchmark::State& state) {
 BENCHMARK(BM_RepaintAfterOneClick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

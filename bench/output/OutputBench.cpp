@@ -5,25 +5,18 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <random>
 
 #include "LinePrinter.h"
 #include "ListingFile.h"
 #include "PrinterTextDevice.h"
+#include "RandomSprite.h"
 #include "SpriteListing.h"
 
 namespace {
 
 QStringList largestListing() {
-    vexilor::SpriteStore store;
-    store.setWidthFromText("64");
-    store.setHeightFromText("64");
-    std::mt19937 random(2026);
-    for (int c = 0; c < 64; ++c)
-        for (int r = 0; r < 64; ++r)
-            store.setPixel(c, r, static_cast<int>(random() & 1));
     QStringList lines;
-    for (const auto& line : vexilor::makeListing(store, true))
+    for (const auto& line : vexilor::makeListing(randomFullSprite(), true))
         lines << QString::fromStdString(line);
     return lines;
 }
@@ -87,13 +80,3 @@ void BM_PrintTheLargestListingIntoAPdf(benchmark::State& state) {
 BENCHMARK(BM_PrintTheLargestListingIntoAPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
