@@ -1,0 +1,75 @@
+#include "PlatformWindow.h"
+
+#include <algorithm>
+#include <thread>
+
+#include <QtGui/qguiapplication_platform.h>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+namespace vexilor {
+namespace {
+
+// Qt only queues an opacity change for the window system; on X11 it reaches the server
+// (and the compositor that reads the window's opacity property) when the connection is
+// flushed. Without this, a window that changes opacity without painting keeps its first
+// opacity. QGuiApplication::sync() would flush too, but it handles pending events
+// first, which a tick or the fade-out must not do; a bare flush sends and handles
+// nothing else.
+void pushToWindowSystem(const QWidget& window) {
+    if (window.windowHandle() == nullptr)
+        return;
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 != nullptr && x11->connection() != nullptr)  // offscreen answers without one
+        xcb_flush(x11->connection());
+}
+
+}  // namespace
+
+void setWindowAlpha(QWidget& window, unsigned char alpha) {
+    window.setWindowOpacity(alpha / 255.0);
+    pushToWindowSystem(window);
+}
+
+void clearWindowAlpha(QWidget& window) {
+    window.setWindowOpacity(1.0);
+    window.update();
+    pushToWindowSystem(window);
+}
+
+void fadeOutAndHide(QWidget& window, std::chrono::milliseconds duration) {
+    using Clock = std::chrono::steady_clock;
+    if (!window.isVisible())
+        return;
+    const qreal startOpacity = window.windowOpacity();
+    const auto start = Clock::now();
+    const auto end = start + duration;
+    const auto frame = std::chrono::milliseconds(16);
+    // Sleeping rather than running an event loop is the point: ticks and clicks wait
+    // until the window is gone, as they do during the desktop's own blended hide.
+    for (auto now = start; now < end; now = Clock::now()) {
+        const double left = std::chrono::duration<double>(end - now) / duration;
+        window.setWindowOpacity(startOpacity * left);
+        pushToWindowSystem(window);
+        std::this_thread::sleep_for(std::min<Clock::duration>(frame, end - now));
+    }
+    window.hide();
+    window.setWindowOpacity(startOpacity);
+    pushToWindowSystem(window);
+}
+
+void bringToFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+QSize virtualScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->virtualSize() : QSize();
+}
+
+}  // namespace vexilor

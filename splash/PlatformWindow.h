@@ -1,0 +1,32 @@
+#pragma once
+
+#include <chrono>
+
+#include <QSize>
+
+class QWidget;
+
+namespace vexilor {
+
+// Small stand-ins for what the desktop does to whole windows. Where the platform cannot
+// make windows translucent (no compositor, offscreen), the window simply stays opaque.
+
+// Makes a top-level window translucent with a constant alpha: 0 invisible, 255 opaque.
+void setWindowAlpha(QWidget& window, unsigned char alpha);
+
+// Makes the window an ordinary opaque window again and has it redrawn whole.
+void clearWindowAlpha(QWidget& window);
+
+// Fades a visible window from its current look to nothing over `duration` and hides
+// it, holding the thread meanwhile: no event (tick, click, paint) is handled until it
+// returns. The window keeps its alpha for the next showing. A hidden window is left
+// as it is, at once.
+void fadeOutAndHide(QWidget& window, std::chrono::milliseconds duration);
+
+// Marks the window visible (no change if it already is) and brings it to the front.
+void bringToFront(QWidget& window);
+
+// The size of the whole virtual desktop, all screens together.
+QSize virtualScreenSize();
+
+}  // namespace vexilor
