@@ -125,8 +125,10 @@ void TForm2::Close() {
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
-    event->ignore();
     Close();
+    // Accepted: the window is hidden either way, and the end of the program, which
+    // first asks every window to close, must never be refused here.
+    event->accept();
 }
 
 void TForm2::placeAtFirstShowing() {
