@@ -9,15 +9,21 @@
 #include "ListingPrint.h"
 #include "ListingSaver.h"
 #include "MainWindowServices.h"
+#include "SplashScreens.h"
 #include "Unit1.h"
 
 namespace {
+
+// The program's splash window (Form2); made in main, right after the first main window.
+vexilor::SplashScreens* splashScreens = nullptr;
 
 // The splash window, saving and printing come from their own libraries; each new main
 // window gets them here. Each window has its own save and print dialogs; the printer is
 // the whole program's.
 vexilor::MainWindowServices servicesFor(vexilor::TForm1& window) {
     vexilor::MainWindowServices services;
+    services.showSplashModally = [] { splashScreens->showModally(); };
+    services.showAbout = [] { splashScreens->about(); };
     auto saver = std::make_shared<vexilor::ListingSaver>(&window);
     services.save = [saver, &window] { saver->save(window.listingLines()); };
     auto print =
@@ -47,7 +53,12 @@ int main(int argc, char* argv[]) {
     // The main window alone decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // A click on the splash picture brings the current main window forward.
+    vexilor::SplashScreens splash([] { return vexilor::currentMainWindow(); });
+    splashScreens = &splash;
+
     auto* Form1 = new vexilor::TForm1(servicesFor);
+    splash.create();
     Form1->show();
     QApplication::exec();
     // Exit without saving leaves the window open; it goes with the program.

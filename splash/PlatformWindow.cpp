@@ -10,7 +10,7 @@
 
 #include <xcb/xcb.h>
 
-namespace vexilor {
+namespace vexilor::platform {
 namespace {
 
 // Qt only queues an opacity change for the window system; on X11 it reaches the server
@@ -72,4 +72,4 @@ QSize virtualScreenSize() {
     return screen != nullptr ? screen->virtualSize() : QSize();
 }
 
-}  // namespace vexilor
+}  // namespace vexilor::platform

@@ -6,10 +6,11 @@
 
 class QWidget;
 
-namespace vexilor {
-
-// Small stand-ins for what the desktop does to whole windows. Where the platform cannot
-// make windows translucent (no compositor, offscreen), the window simply stays opaque.
+// Small stand-ins for what the desktop does to whole windows, for the splash window.
+// (The editor keeps its own desktop helpers; neither library may depend on the other,
+// hence a namespace of their own.) Where the platform cannot make windows translucent
+// (no compositor, offscreen), the window simply stays opaque.
+namespace vexilor::platform {
 
 // Makes a top-level window translucent with a constant alpha: 0 invisible, 255 opaque.
 void setWindowAlpha(QWidget& window, unsigned char alpha);
@@ -29,4 +30,4 @@ void bringToFront(QWidget& window);
 // The size of the whole virtual desktop, all screens together.
 QSize virtualScreenSize();
 
-}  // namespace vexilor
+}  // namespace vexilor::platform

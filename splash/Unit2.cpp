@@ -91,9 +91,9 @@ void TForm2::setAlphaBlendValue(unsigned char value) {
 
 void TForm2::applyAlphaState() {
     if (alphaBlend_)
-        setWindowAlpha(*this, alphaBlendValue_);
+        platform::setWindowAlpha(*this, alphaBlendValue_);
     else
-        clearWindowAlpha(*this);
+        platform::clearWindowAlpha(*this);
 }
 
 void TForm2::Timer1Timer(QObject* /*Sender*/) {
@@ -109,9 +109,9 @@ void TForm2::Timer1Timer(QObject* /*Sender*/) {
 }
 
 void TForm2::Image1Click(QObject* /*Sender*/) {
-    fadeOutAndHide(*this, fadeOutDuration);
+    platform::fadeOutAndHide(*this, fadeOutDuration);
     if (QWidget* mainWindow = currentMainWindow_ ? currentMainWindow_() : nullptr)
-        bringToFront(*mainWindow);
+        platform::bringToFront(*mainWindow);
     Close();
 }
 
@@ -134,13 +134,13 @@ void TForm2::closeEvent(QCloseEvent* event) {
 void TForm2::placeAtFirstShowing() {
     if (placed_)
         return;
-    move(centredOn(virtualScreenSize(), size()));
+    move(centredOn(platform::virtualScreenSize(), size()));
     placed_ = true;
 }
 
 void TForm2::Show() {
     placeAtFirstShowing();
-    bringToFront(*this);
+    platform::bringToFront(*this);
 }
 
 TForm2::ModalResult TForm2::ShowModal() {

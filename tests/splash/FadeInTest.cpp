@@ -61,6 +61,6 @@ TEST(ANewSplashWindow, AppearsTransparentAtTheCentreOfTheDesktop) {
     splash.Show();
     EXPECT_TRUE(splash.isVisible());
     EXPECT_EQ(splash.windowOpacity(), 0.0);
-    const QSize desktop = vexilor::virtualScreenSize();
+    const QSize desktop = vexilor::platform::virtualScreenSize();
     EXPECT_EQ(splash.pos(), QPoint((desktop.width() - 608) / 2, (desktop.height() - 374) / 2));
 }

@@ -82,7 +82,7 @@ TEST(About, ReplacesAVisibleSplashWindowAtOnceWithOneFadingInFromZero) {
     EXPECT_TRUE(second.isVisible());
     EXPECT_EQ(second.AlphaBlendValue(), 0);
     EXPECT_TRUE(second.AlphaBlend());
-    const QSize desktop = vexilor::virtualScreenSize();
+    const QSize desktop = vexilor::platform::virtualScreenSize();
     EXPECT_EQ(second.pos(), QPoint((desktop.width() - 608) / 2, (desktop.height() - 374) / 2));
     ASSERT_TRUE(fadeInEnds(second));
     EXPECT_TRUE(second.isVisible());
