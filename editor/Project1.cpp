@@ -2,6 +2,7 @@
 // the window takes from the other libraries.
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 #include <cstring>
 #include <memory>
 
@@ -59,7 +60,9 @@ int main(int argc, char* argv[]) {
 
     auto* Form1 = new vexilor::TForm1(servicesFor);
     splash.create();
-    Form1->show();
+    // The running loop shows the window, so that its splash run is inside the loop and a
+    // request to end the program during that run ends it.
+    QTimer::singleShot(0, Form1, [Form1] { Form1->show(); });
     QApplication::exec();
     // Exit without saving leaves the window open; it goes with the program.
     delete vexilor::currentMainWindow();
