@@ -1,92 +1,56 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include "Desktop.h"
 #include "ErrorBox.h"
-#include "Failure.h"
+#include "LabelText.h"
+#include "WidgetTesting.h"
 
 using namespace vexilor;
 
-namespace {
-
-void writeFile(const QString& path) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<html></html>");
-}
-
-}  // namespace
-
-TEST(ReportingAFailure, TheBoxAddsAFullStopOnlyAfterCharactersSortingAfterIt) {
-    EXPECT_EQ(errorBoxText("'abc' is not a valid integer value"),
-              "'abc' is not a valid integer value.");
+TEST(ReportingAFailure, TheBoxAddsAFullStopWhereNeededUnderTheProgramsName) {
+    EXPECT_EQ(errorBoxText("Ошибка"), "Ошибка.");
     EXPECT_EQ(errorBoxText("Stream write error."), "Stream write error.");
     EXPECT_EQ(errorBoxText("Готово!"), "Готово!");  // "!" sorts before "."
-    EXPECT_EQ(errorBoxText("Ошибка"), "Ошибка.");
-    EXPECT_EQ(errorBoxText(""), "");
-}
-
-TEST(ReportingAFailure, TheCaptionIsTheExecutableNameCutAtItsFirstDot) {
-    EXPECT_EQ(applicationTitle("/usr/bin/vexilor"), "vexilor");
     EXPECT_EQ(applicationTitle("/opt/Vexilor.Editor.exe"), "Vexilor");
     EXPECT_EQ(applicationTitle("C/PROJECT1.EXE"), "Project1");
 }
 
-TEST(ReportingAFailure, AFailureInAHandlerEndsItAndIsShownOnce) {
-    QStringList shown;
-    setErrorBoxPresenter(
-        [&](const QString& caption, const QString& text) { shown << caption + "|" + text; });
-    bool ranPastTheFailure = false;
-    runGuarded([&] {
-        throw Failure("Cannot create file x.txt");
-        ranPastTheFailure = true;
-    });
-    runGuarded([] {});
-    runGuarded({});
-    setErrorBoxPresenter({});
-    EXPECT_FALSE(ranPastTheFailure);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown.first(), "editor_tests|Cannot create file x.txt.");
+TEST(ReadingTheStatusLine, AnAmpersandIsHiddenADoubledOneShowsOnceAndMarkupAsItStands) {
+    QLabel label;
+    const auto shown = [&](const QString& caption) {
+        setLabelCaption(label, caption);
+        QTextDocument document;
+        document.setHtml(label.text());
+        return label.textFormat() == Qt::PlainText ? label.text() : document.toPlainText();
+    };
+    EXPECT_EQ(shown("/home/R&D/"), "/home/RD/");
+    EXPECT_EQ(shown("/home/R&&D/"), "/home/R&D/");
+    EXPECT_EQ(shown("R&D <b>7</b>  x"), "RD <b>7</b>  x");
 }
 
-TEST(PlacingTheWindow, ItStandsInTheMiddleOfTheVirtualScreen) {
-    EXPECT_EQ(centredTopLeft(QSize(1920, 1080), QSize(871, 680)), QPoint(524, 200));
-    // Two monitors side by side count as one wide screen.
+TEST(PlacingTheWindow, ItStandsInTheMiddleOfTheVirtualScreenButNotBeforeItsOrigin) {
     EXPECT_EQ(centredTopLeft(QSize(3840, 1080), QSize(871, 680)), QPoint(1484, 200));
-}
-
-TEST(PlacingTheWindow, AWindowLargerThanTheScreenStartsAtItsOrigin) {
-    EXPECT_EQ(centredTopLeft(QSize(800, 600), QSize(871, 680)), QPoint(0, 0));
     EXPECT_EQ(centredTopLeft(QSize(870, 600), QSize(871, 599)), QPoint(0, 0));
 }
 
-TEST(OpeningHelp, ThePageBesideTheExecutableComesFirst) {
+TEST(OpeningHelp, ThePageBesideTheExecutableComesBeforeTheInstalledOne) {
     QTemporaryDir root;
-    writeFile(root.filePath("bin/help/index.html"));
-    writeFile(root.filePath("share/vexilor/help/index.html"));
-    EXPECT_EQ(findHelpPage(root.filePath("bin") + "/"),
-              QFileInfo(root.filePath("bin/help/index.html")).canonicalFilePath());
-}
-
-TEST(OpeningHelp, AnInstalledProgramFindsThePageInTheShareFolder) {
-    QTemporaryDir root;
-    QDir().mkpath(root.filePath("bin"));
-    writeFile(root.filePath("share/vexilor/help/index.html"));
-    EXPECT_EQ(findHelpPage(root.filePath("bin") + "/"),
-              QFileInfo(root.filePath("share/vexilor/help/index.html")).canonicalFilePath());
-}
-
-TEST(OpeningHelp, NoPageGivesNothingToOpen) {
-    QTemporaryDir root;
-    EXPECT_TRUE(findHelpPage(root.path() + "/").isEmpty());
-}
-
-TEST(OpeningHelp, TheBuildFolderHasThePage) {
+    const auto page = [&](const QString& folder) {
+        return QFileInfo(root.filePath(folder + "/index.html")).canonicalFilePath();
+    };
+    const QString bin = root.filePath("bin") + "/";
+    QDir().mkpath(bin);
+    EXPECT_TRUE(findHelpPage(bin).isEmpty());
+    for (const char* folder : {"share/vexilor/help", "bin/help"}) {
+        QDir().mkpath(root.filePath(folder));
+        QFile(root.filePath(folder) + "/index.html").open(QIODevice::WriteOnly);
+        EXPECT_EQ(findHelpPage(bin), page(folder));
+    }
     // The test program lives in the build tree beside the editor's folder.
-    const QString editorFolder = QCoreApplication::applicationDirPath() + "/../../editor/";
-    EXPECT_FALSE(findHelpPage(editorFolder).isEmpty());
+    EXPECT_FALSE(findHelpPage(QCoreApplication::applicationDirPath() + "/../../editor/").isEmpty());
 }

@@ -3,23 +3,18 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTextDocument>
-#include <QTimer>
 
-#include "ModalAnswer.h"
+#include "GridGeometry.h"
 #include "PixelGrid.h"
-#include "QStringPrinting.h"
+#include "WidgetTesting.h"
 
-using vexilor::MainWindowServices;
 using vexilor::TForm1;
 
 namespace {
@@ -28,245 +23,170 @@ class MainWindow : public testing::Test {
 protected:
     MainWindow() {
         window = new TForm1([this](TForm1&) {
-            MainWindowServices services;
+            vexilor::MainWindowServices services;
             services.showSplashModally = [this] { ++splashShown; };
             return services;
         });
         window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     }
-
     ~MainWindow() override {
         delete vexilor::currentMainWindow();
         delete window.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    template <typename Widget>
+    template <typename Widget = QWidget>
     Widget* child(const char* name) {
         auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    // The text that a label shows, without any markup.
-    QString label(const char* name) {
-        auto* widget = child<QLabel>(name);
-        if (widget->textFormat() == Qt::PlainText)
-            return widget->text();
-        QTextDocument shown;
-        shown.setHtml(widget->text());
-        return shown.toPlainText();
+    QString label(const char* name) { return child<QLabel>(name)->text(); }
+    void click(const char* buttonName) {
+        QTest::mouseClick(child<QPushButton>(buttonName), Qt::LeftButton);
     }
-
-    void typeInto(const char* boxName, const QString& text) {
-        auto* box = child<QComboBox>(boxName);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, text);
-    }
-
     void pick(const char* boxName, const QString& entry) {
         auto* box = child<QComboBox>(boxName);
         box->showPopup();
-        QAbstractItemView* list = box->view();
-        const QRect cell = list->visualRect(box->model()->index(box->findText(entry), 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        const QModelIndex index = box->model()->index(box->findText(entry), 0);
+        QTest::mouseClick(box->view()->viewport(), Qt::LeftButton, {},
+                          box->view()->visualRect(index).center());
     }
-
+    void typeInto(const char* boxName, const QString& text) {
+        QTest::keyClick(child(boxName), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(child(boxName), text);
+    }
     void readyToPaint() {
         pick("ComboBox1", "16");
-        pick("ComboBox2", "8");
-        pick("ComboBox3", "0 - Черный");
-        pick("ComboBox4", "4 - Голубой");
-        QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
+        pick("ComboBox2", "16");
+        pick("ComboBox3", "5 - Зеленый");
+        pick("ComboBox4", "0 - Черный");
+        click("Button1");
+    }
+    void clickCell(Qt::MouseButton button, int column, int row) {
+        QTest::mouseClick(child("StringGrid1"), button, {},
+                          vexilor::grid::cellRect(column, row).center());
     }
 
     QPointer<TForm1> window;
     int splashShown = 0;
 };
 
-// Answers the close question with a key and remembers what it asked.
-struct CloseAnswer {
-    explicit CloseAnswer(Qt::Key key)
-        : answer([this, key](QMessageBox& box) {
-              text = box.text();
-              caption = box.windowTitle();
-              icon = box.icon();
-              for (auto* button : box.buttons())
-                  buttons << button->text();
-              QTest::keyClick(&box, key);
-          }) {}
-    QString text, caption;
-    QStringList buttons;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    ModalAnswer answer;
-};
-
 }  // namespace
 
-TEST_F(MainWindow, HasAFixedClientAreaAndNoMaximiseBox) {
-    EXPECT_EQ(window->centralWidget()->size(), QSize(865, 633));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(window->windowTitle(), "Vexilor ver.2.0");
-    EXPECT_EQ(window->windowIcon().availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}));
-}
-
-TEST_F(MainWindow, CellNamesEndWhereTheGridEnds) {
-    EXPECT_EQ(child<QLabel>("Panel16")->geometry().right() + 1, 601);
-    EXPECT_EQ(child<QLabel>("Panel16")->text(), "H");
-    EXPECT_EQ(child<QLabel>("Panel10")->geometry().bottom() + 1, 601);
-    EXPECT_EQ(child<QLabel>("Panel10")->text(), "8");
-    EXPECT_EQ(child<vexilor::PixelGrid>("StringGrid1")->geometry(), QRect(24, 24, 577, 577));
-}
-
-TEST_F(MainWindow, TabVisitsTheControlsInTheirOrder) {
-    readyToPaint();
-    QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton);
-    const QStringList order{"StringGrid1", "ComboBox1", "ComboBox2", "ComboBox3",
-                            "ComboBox4",   "Button1",   "Button2",   "Button3",
-                            "Button4",     "Memo1",     "Button5"};
-    QStringList visited;
-    QWidget* widget = child<QWidget>("StringGrid1");
-    do {
-        if (order.contains(widget->objectName()) && (widget->focusPolicy() & Qt::TabFocus))
-            visited << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget != child<QWidget>("StringGrid1"));
-    EXPECT_EQ(visited, order);
-}
-
-TEST_F(MainWindow, StartsWithTheSplashShownOnceAndTheDefaultFolder) {
-    EXPECT_EQ(splashShown, 1);
-    window->hide();
-    window->show();
-    EXPECT_EQ(splashShown, 1);
-    EXPECT_EQ(label("Label8"),
-              "Папка по умолчанию: " + QCoreApplication::applicationDirPath() + "/");
-    EXPECT_EQ(child<QComboBox>("ComboBox1")->currentText(), "горизонт.");
-}
-
-TEST_F(MainWindow, TypingOneThenTwoInTheWidthBoxGivesTwelve) {
+TEST_F(MainWindow, TypingOneThenTwoInTheWidthBoxGivesSixteenThenTwelve) {
     typeInto("ComboBox1", "1");
     EXPECT_EQ(label("Label7"), "Размер: 16x8");
-    EXPECT_TRUE(child<QComboBox>("ComboBox2")->isEnabled());
-    QTest::keyClicks(child<QComboBox>("ComboBox1"), "2");
+    QTest::keyClicks(child("ComboBox1"), "2");
     EXPECT_EQ(label("Label7"), "Размер: 12x8");
+    EXPECT_TRUE(child("ComboBox2")->isEnabled());
 }
 
-TEST_F(MainWindow, PickingSizesFromTheListsFillsTheSizeLabel) {
-    pick("ComboBox1", "16");
-    pick("ComboBox2", "24");
-    EXPECT_EQ(label("Label7"), "Размер: 16x24");
-    EXPECT_TRUE(child<QComboBox>("ComboBox3")->isEnabled());
-    EXPECT_FALSE(child<QComboBox>("ComboBox4")->isEnabled());
-}
-
-TEST_F(MainWindow, PickingGreenShowsTheBrushSwatchInDarkGreen) {
-    auto* swatch = child<QFrame>("Panel17");
-    EXPECT_FALSE(swatch->isVisible());
-    pick("ComboBox1", "8");
-    pick("ComboBox2", "8");
-    pick("ComboBox3", "5 - Зеленый");
-    EXPECT_TRUE(swatch->isVisible());
-    EXPECT_EQ(swatch->palette().color(QPalette::Window), QColor(0, 128, 0));
-    EXPECT_EQ(label("Label5"), "Кисть: 5 - Зеленый");
-}
-
-TEST_F(MainWindow, TypingLettersInTheWidthBoxShowsTheErrorBoxAndChangesNothing) {
+TEST_F(MainWindow, TypingLettersAsTheWidthShowsTheErrorBoxAndChangesNothing) {
     pick("ComboBox1", "24");
-    QStringList texts, captions;
-    ModalAnswer answer([&](QMessageBox& box) {
-        texts << box.text();
-        captions << box.windowTitle();
+    QStringList texts;
+    ModalAnswer answer([&](QWidget& dialog) {
+        auto& box = static_cast<QMessageBox&>(dialog);
+        texts << box.windowTitle() + "|" + box.text();
         EXPECT_EQ(box.icon(), QMessageBox::Critical);
         EXPECT_EQ(box.buttons().size(), 1);
         box.button(QMessageBox::Ok)->click();
     });
     typeInto("ComboBox1", "abc");
     ASSERT_EQ(texts.size(), 3);  // each typed letter runs the command
-    EXPECT_EQ(texts.last(), "'abc' is not a valid integer value.");
-    EXPECT_EQ(captions.last(), "editor_tests");
+    EXPECT_EQ(texts.last(), "editor_tests|'abc' is not a valid integer value.");
     EXPECT_EQ(label("Label7"), "Размер: 24x8");
     EXPECT_EQ(child<QComboBox>("ComboBox1")->currentText(), "abc");
-    EXPECT_EQ(window->commands().store().width(), 24);
 }
 
-TEST_F(MainWindow, ClearAndConvertFromTheButtonsFillTheListing) {
+TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteAndConvertsIt) {
+    EXPECT_FALSE(child("StringGrid1")->isEnabled() || child("Panel17")->isVisible());
     readyToPaint();
-    EXPECT_TRUE(child<vexilor::PixelGrid>("StringGrid1")->isEnabled());
-    EXPECT_EQ(child<vexilor::PixelGrid>("StringGrid1")->backgroundColour(), QColor(0, 255, 255));
-    EXPECT_FALSE(child<QPushButton>("Button4")->isEnabled());
-    QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton);
-    EXPECT_TRUE(child<QPushButton>("Button4")->isEnabled());
-    EXPECT_EQ(window->memo().toPlainText(), window->listingLines().join('\n'));
-    EXPECT_EQ(window->listingLines().first(), "   A1: DATA 0, 0, 0, 0, 0, 0, 0, 0, ");
-    EXPECT_TRUE(child<QAction>("N9")->isEnabled());
-    EXPECT_FALSE(child<QAction>("N7")->isEnabled());
+    EXPECT_EQ(label("Label5"), "Кисть: 5 - Зеленый");
+    EXPECT_TRUE(child("Panel17")->isVisible());
+    EXPECT_EQ(child("Panel17")->palette().color(QPalette::Window), QColor(0, 128, 0));
+    // A diagonal from corner to corner, a dot at the top right, one diagonal pixel
+    // cleared again, and a press beyond the sprite that sets nothing.
+    for (int step = 0; step < 16; ++step)
+        clickCell(Qt::LeftButton, step, step);
+    clickCell(Qt::LeftButton, 15, 0);
+    clickCell(Qt::RightButton, 7, 7);
+    clickCell(Qt::LeftButton, 16, 3);
+    const QImage picture = child("StringGrid1")->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(vexilor::grid::cellRect(3, 3).center()), QColor(0, 255, 0));
+    EXPECT_EQ(picture.pixelColor(vexilor::grid::cellRect(7, 7).center()), QColor(Qt::black));
+
+    click("Button2");
+    QStringList expected{"   A1: DATA 128, 64, 32, 16, 8, 4, 2, 0, ",
+                         "   B1: DATA 1, 0, 0, 0, 0, 0, 0, 0, ",
+                         "   A2: DATA 0, 0, 0, 0, 0, 0, 0, 0, ",
+                         "   B2: DATA 128, 64, 32, 16, 8, 4, 2, 1, ",
+                         "",
+                         ""};
+    for (int row = 0; row < 16; ++row) {
+        QString digits(16, '0');
+        if (row != 7)
+            digits[row] = '1';
+        if (row == 0)
+            digits[15] = '1';
+        expected << "    " + digits;
+    }
+    const QStringList shown = window->memo().toPlainText().split('\n');
+    EXPECT_EQ(shown.mid(0, expected.size()), expected);
+    EXPECT_EQ(shown.size(), expected.size() + 2 + 3);  // two empty lines and the credits
+    EXPECT_TRUE(child("Button4")->isEnabled());
 }
 
-TEST_F(MainWindow, TheMenuConvertLeavesOutTheCredits) {
+TEST_F(MainWindow, NoToTheCloseQuestionKeepsEverythingAndYesClosesTheWindow) {
     readyToPaint();
-    child<QAction>("N9")->trigger();
-    EXPECT_EQ(window->listingLines().size(), 2 + 2 + 8);
-    EXPECT_FALSE(window->memo().toPlainText().contains("Vexilor"));
-}
-
-TEST_F(MainWindow, AnsweringNoToTheCloseQuestionKeepsEverything) {
-    readyToPaint();
-    QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton);
+    click("Button2");
     const QStringList listing = window->listingLines();
-    CloseAnswer no(Qt::Key_Escape);
-    child<QAction>("N10")->trigger();
-    ASSERT_EQ(no.answer.boxesSeen(), 1);
-    EXPECT_EQ(no.text, "Вы действительно ходите закрыть?");
-    EXPECT_EQ(no.caption, "Information");
-    EXPECT_EQ(no.icon, QMessageBox::Information);
-    EXPECT_EQ(no.buttons, QStringList({"&Yes", "&No"}));
+    {
+        ModalAnswer no([](QWidget& box) {
+            EXPECT_EQ(static_cast<QMessageBox&>(box).text(), "Вы действительно ходите закрыть?");
+            EXPECT_EQ(box.windowTitle(), "Information");
+            QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        child<QAction>("N10")->trigger();
+        ASSERT_EQ(no.dialogsSeen(), 1);
+    }
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->listingLines(), listing);
-    EXPECT_EQ(label("Label7"), "Размер: 16x8");
-    EXPECT_TRUE(child<QPushButton>("Button4")->isEnabled());
-}
+    EXPECT_EQ(label("Label7"), "Размер: 16x16");
+    EXPECT_TRUE(child("Button4")->isEnabled());
 
-TEST_F(MainWindow, EnterAnswersYesAndTheWindowCloses) {
-    CloseAnswer yes(Qt::Key_Return);
+    ModalAnswer yes([](QWidget& box) { QTest::keyClick(&box, Qt::Key_Return); });
     window->close();
-    EXPECT_EQ(yes.answer.boxesSeen(), 1);
+    EXPECT_EQ(yes.dialogsSeen(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(vexilor::currentMainWindow(), nullptr);
 }
 
 TEST_F(MainWindow, ExitWithoutSavingEndsTheProgramAskingNothing) {
-    ModalAnswer anyBox([](QMessageBox& box) { box.reject(); });
-    QTimer::singleShot(
-        0, [this] { QTest::mouseClick(child<QPushButton>("Button5"), Qt::LeftButton); });
+    ModalAnswer anyBox([](QWidget& box) { box.close(); });
+    QTimer::singleShot(0, [this] { click("Button5"); });
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(anyBox.boxesSeen(), 0);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(anyBox.dialogsSeen(), 0);
 }
 
 TEST_F(MainWindow, NewGivesAFreshWindowInTheStartState) {
     readyToPaint();
-    QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton);
+    click("Button2");
     child<QAction>("N4")->trigger();
-
-    TForm1* fresh = vexilor::currentMainWindow();
-    ASSERT_NE(fresh, nullptr);
-    EXPECT_NE(fresh, window.data());
-    EXPECT_TRUE(fresh->isVisible());
-    EXPECT_EQ(splashShown, 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+    window = vexilor::currentMainWindow();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(splashShown, 2);
 
-    window = fresh;
-    EXPECT_EQ(label("Label7"), "Размер:");
-    EXPECT_EQ(label("Label5"), "Кисть:");
-    EXPECT_EQ(label("Label6"), "Фон: ");
-    EXPECT_TRUE(child<QComboBox>("ComboBox1")->isEnabled());
-    EXPECT_FALSE(child<QComboBox>("ComboBox2")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>("Button1")->isEnabled());
-    EXPECT_TRUE(fresh->memo().toPlainText().isEmpty());
-    EXPECT_TRUE(fresh->listingLines().isEmpty());
+    EXPECT_EQ(label("Label7") + label("Label5") + label("Label6"), "Размер:Кисть:Фон: ");
+    EXPECT_TRUE(child("ComboBox1")->isEnabled());
+    EXPECT_FALSE(child("ComboBox2")->isEnabled() || child("Button1")->isEnabled());
+    EXPECT_TRUE(window->memo().toPlainText().isEmpty());
+    EXPECT_TRUE(window->listingLines().isEmpty());
 }

@@ -1,8 +1,13 @@
+#include "PixelGrid.h"
+
+#include <gtest/gtest.h>
 #include <QPaintEvent>
+#include <QTest>
 
 #include <set>
 
-#include "PixelGridFixture.h"
+#include "CoreTesting.h"
+#include "GridGeometry.h"
 #include "SpriteListing.h"
 
 using vexilor::grid::cellRect;
@@ -11,189 +16,149 @@ namespace {
 
 const QColor kSilver(192, 192, 192);
 
-// Collects the regions the grid is asked to paint while pending events run.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
-
-    QRegion paintedAfterEvents() {
-        painted_ = QRegion();
-        QCoreApplication::processEvents();
-        return painted_;
-    }
-
+// The grid shown in an active window, and the regions it is asked to paint.
+class PaintingOnTheGrid : public testing::Test, public QObject {
 protected:
+    void SetUp() override {
+        grid.show();
+        grid.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+        grid.setFocus();
+        grid.installEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint)
-            painted_ += static_cast<QPaintEvent*>(event)->region();
+            painted += static_cast<QPaintEvent*>(event)->region();
         return false;
     }
 
-private:
-    QRegion painted_;
+    // What the editor's Clear does to the grid.
+    void clear(const QColor& background = Qt::white) {
+        store.clearPixels();
+        grid.setEnabled(true);
+        grid.setBackgroundColour(background);
+    }
+    void clickCell(Qt::MouseButton button, int column, int row, Qt::KeyboardModifiers keys = {}) {
+        QTest::mouseClick(&grid, button, keys, cellRect(column, row).center());
+    }
+    QImage picture() { return grid.grab().toImage(); }
+    // The colour inside a cell, away from its edge where the focus frame lies.
+    QColor fillOf(int column, int row) {
+        return picture().pixelColor(cellRect(column, row).center());
+    }
+
+    vexilor::SpriteStore store;
+    vexilor::PixelGrid grid{store};
+    QRegion painted;
 };
 
 }  // namespace
 
-// --- Before Clear ---
-
-TEST_F(PixelGridFixture, BeforeClearTheTopLeftCellShowsHighlightedAndPressesDoNothing) {
+TEST_F(PaintingOnTheGrid, BeforeClearPressesDoNothing) {
     const QImage before = picture();
-    EXPECT_EQ(before.size(), QSize(577, 577));
-    EXPECT_EQ(fillOf(before, 0, 0), highlight());
-    EXPECT_EQ(fillOf(before, 1, 0), QColor(Qt::white));
-    EXPECT_EQ(before.pixelColor(8, 3), kSilver);
-    EXPECT_EQ(before.pixelColor(576, 100), QColor(Qt::white));
-    EXPECT_EQ(before.pixelColor(100, 576), QColor(Qt::white));
-
     clickCell(Qt::LeftButton, 0, 0);
     clickCell(Qt::LeftButton, 3, 3);
-    EXPECT_EQ(setPixelCount(), 0);
+    EXPECT_EQ(setPixelCount(store), 0);
     EXPECT_EQ(picture(), before);
 }
 
-// --- Painting with the mouse ---
-
-TEST_F(PixelGridFixture, LeftPressSetsThePixelInTheBrushFillAndRightPressClearsIt) {
+TEST_F(PaintingOnTheGrid, LeftPressSetsThePixelInTheBrushFillRightPressClearsItRepaintingOneCell) {
     store.selectBrush("5 - Зеленый");
     clear();
     clickCell(Qt::LeftButton, 3, 2);
     EXPECT_EQ(store.pixel(3, 2), 1);
-    EXPECT_EQ(setPixelCount(), 1);
-    EXPECT_EQ(fillOf(picture(), 3, 2), QColor(0, 255, 0));
+    EXPECT_EQ(setPixelCount(store), 1);
+    EXPECT_EQ(fillOf(3, 2), QColor(0, 255, 0));
 
-    QTest::mouseDClick(grid, Qt::RightButton, {}, centreOf(3, 2));
+    QCoreApplication::processEvents();
+    painted = QRegion();
+    clickCell(Qt::RightButton, 3, 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(painted, QRegion(cellRect(3, 2)));
     EXPECT_EQ(store.pixel(3, 2), 0);
-    EXPECT_EQ(fillOf(picture(), 3, 2), QColor(Qt::white));
+    EXPECT_EQ(fillOf(3, 2), QColor(Qt::white));
 }
 
-TEST_F(PixelGridFixture, APressOnALineCountsForTheCellLeftOfOrAboveIt) {
-    clear();
-    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(17, 3));
-    EXPECT_EQ(store.pixel(0, 0), 1);
-    EXPECT_EQ(store.pixel(1, 0), 1);
-    EXPECT_EQ(setPixelCount(), 2);
-}
-
-TEST_F(PixelGridFixture, APressBeyondTheSpriteMovesTheCurrentCellButSetsNothing) {
+TEST_F(PaintingOnTheGrid, APressBeyondTheSpriteOnlyMovesTheCurrentCellOneOnTheEdgeNothing) {
     clear();
     clickCell(Qt::LeftButton, 8, 0);
-    clickCell(Qt::RightButton, 2, 2);
-    EXPECT_EQ(setPixelCount(), 0);
+    EXPECT_EQ(setPixelCount(store), 0);
+    // The dotted focus frame marks the current cell's top left pixel.
     const QImage image = picture();
-    EXPECT_TRUE(hasFocusFrame(image, 8, 0));
-    EXPECT_FALSE(hasFocusFrame(image, 2, 2));
-    EXPECT_EQ(fillOf(image, 0, 0), QColor(Qt::white));
+    for (auto [column, isCurrent] : {std::pair{8, true}, {0, false}})
+        EXPECT_EQ(image.pixelColor(cellRect(column, 0).topLeft()) !=
+                      image.pixelColor(cellRect(column, 0).center()),
+                  isCurrent);
+
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(576, 10));
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(10, 576));
+    EXPECT_EQ(setPixelCount(store), 0);
+    EXPECT_EQ(picture(), image);
 }
 
-TEST_F(PixelGridFixture, APressOnTheLastPixelColumnOrRowChangesNothing) {
+TEST_F(PaintingOnTheGrid, DraggingSetsOnlyTheFirstCell) {
     clear();
-    grid->setFocus();
-    const QImage before = picture();
-    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(576, 10));
-    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(10, 576));
-    EXPECT_EQ(setPixelCount(), 0);
-    EXPECT_EQ(picture(), before);
-}
-
-TEST_F(PixelGridFixture, DraggingSetsOnlyTheFirstCellAndHighlightsTheCellsDraggedOver) {
-    clear();
-    store.setPixel(3, 1, 1);
-    QTest::mousePress(grid, Qt::LeftButton, {}, centreOf(1, 1));
-    QTest::mouseMove(grid, centreOf(2, 1));
-    QTest::mouseMove(grid, centreOf(4, 2));
-    QTest::mouseRelease(grid, Qt::LeftButton, {}, centreOf(4, 2));
-
+    QTest::mousePress(&grid, Qt::LeftButton, {}, cellRect(1, 1).center());
+    QTest::mouseMove(&grid, cellRect(2, 1).center());
+    QTest::mouseMove(&grid, cellRect(4, 2).center());
+    QTest::mouseRelease(&grid, Qt::LeftButton, {}, cellRect(4, 2).center());
     EXPECT_EQ(store.pixel(1, 1), 1);
-    EXPECT_EQ(setPixelCount(), 2);
-    const QImage image = picture();
-    EXPECT_TRUE(hasFocusFrame(image, 1, 1));
-    EXPECT_EQ(fillOf(image, 2, 1), highlight());
-    EXPECT_EQ(fillOf(image, 4, 2), highlight());
-    EXPECT_EQ(fillOf(image, 3, 1), QColor(Qt::black));
-    EXPECT_EQ(fillOf(image, 5, 2), QColor(Qt::white));
+    EXPECT_EQ(setPixelCount(store), 1);
 }
 
-TEST_F(PixelGridFixture, ShiftPressStretchesTheSelectionAndTheCurrentCellStays) {
+TEST_F(PaintingOnTheGrid, NoKeyChangesAPixel) {
     clear();
-    clickCell(Qt::LeftButton, 1, 1);
-    clickCell(Qt::LeftButton, 3, 2, Qt::ShiftModifier);
-    const QImage image = picture();
-    EXPECT_TRUE(hasFocusFrame(image, 1, 1));
-    EXPECT_EQ(fillOf(image, 2, 2), highlight());
-    EXPECT_EQ(fillOf(image, 3, 2), QColor(Qt::black));
+    store.setPixel(0, 0, 1);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Return,
+                        Qt::Key_Right, Qt::Key_End})
+        QTest::keyClick(&grid, key);
+    QTest::keyClicks(&grid, "a01");
+    EXPECT_EQ(setPixelCount(store), 1);
 }
 
-// --- Colours and sizes ---
-
-TEST_F(PixelGridFixture, WhiteBrushOnBlackBackgroundKeepsTheLinesSilver) {
-    store.selectBrush("7 - Белый");
-    clear(Qt::black);
-    clickCell(Qt::LeftButton, 2, 2);
-    const QImage image = picture();
-    EXPECT_EQ(fillOf(image, 2, 2), QColor(Qt::white));
-    EXPECT_EQ(fillOf(image, 5, 5), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(26, 20), kSilver);
-    EXPECT_EQ(image.pixelColor(20, 26), kSilver);
-    EXPECT_EQ(image.pixelColor(576, 20), QColor(Qt::black));
-}
-
-TEST_F(PixelGridFixture, PixelsBeyondAShrunkWidthStayVisibleAndComeBackInTheListing) {
+TEST_F(PaintingOnTheGrid, PixelsBeyondAShrunkWidthStayVisibleAndComeBackInTheListing) {
     store.setWidthFromText("16");
     clear();
     clickCell(Qt::LeftButton, 12, 3);
     store.setWidthFromText("8");
-    EXPECT_EQ(fillOf(picture(), 12, 3), QColor(Qt::black));
+    EXPECT_EQ(fillOf(12, 3), QColor(Qt::black));
     EXPECT_EQ(vexilor::makeListing(store, false).at(2 + 3), "    00000000");
-
     store.setWidthFromText("16");
     const auto listing = vexilor::makeListing(store, false);
     EXPECT_EQ(listing.at(1), "   B1: DATA 0, 0, 0, 8, 0, 0, 0, 0, ");
     EXPECT_EQ(listing.at(4 + 3), "    0000000000001000");
 }
 
-// --- Repainting ---
-
-TEST_F(PixelGridFixture, AClickRepaintsOnlyItsOwnCell) {
-    clear();
-    clickCell(Qt::LeftButton, 5, 6);
-    PaintRecorder recorder(grid);
-    recorder.paintedAfterEvents();
-    clickCell(Qt::RightButton, 5, 6);
-    EXPECT_EQ(recorder.paintedAfterEvents(), QRegion(cellRect(5, 6)));
+TEST_F(PaintingOnTheGrid, WhiteBrushOnBlackBackgroundKeepsTheLinesSilver) {
+    store.selectBrush("7 - Белый");
+    clear(Qt::black);
+    clickCell(Qt::LeftButton, 2, 2);
+    const QImage image = picture();
+    EXPECT_EQ(image.pixelColor(cellRect(2, 2).center()), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(cellRect(5, 5).center()), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(26, 20), kSilver);
+    EXPECT_EQ(image.pixelColor(20, 26), kSilver);
 }
 
-TEST_F(PixelGridFixture, OnlyANewBackgroundColourRepaintsTheWholeGrid) {
-    PaintRecorder recorder(grid);
-    recorder.paintedAfterEvents();
-    grid->setBackgroundColour(Qt::white);
-    EXPECT_TRUE(recorder.paintedAfterEvents().isEmpty());
-    grid->setBackgroundColour(QColor(0, 128, 0));
-    EXPECT_EQ(recorder.paintedAfterEvents(), QRegion(grid->rect()));
-}
-
-// --- High-density screens ---
-
-TEST_F(PixelGridFixture, AtDevicePixelRatioTwoCellsAndLinesStaySharp) {
+TEST_F(PaintingOnTheGrid, AtDevicePixelRatioTwoCellsAndLinesStaySharp) {
     store.selectBrush("2 - Красный");
     clear(Qt::blue);
     clickCell(Qt::LeftButton, 1, 1);
     clickCell(Qt::LeftButton, 2, 1, Qt::ShiftModifier);
     QImage image(2 * 577, 2 * 577, QImage::Format_RGB32);
     image.setDevicePixelRatio(2);
-    grid->render(&image);
+    grid.render(&image);
 
     // Every device pixel has one of the grid's own colours (the frame's dots invert the
     // red cell to cyan): nothing is blended.
+    const QColor highlight = grid.palette().color(QPalette::Active, QPalette::Highlight);
     const std::set<QRgb> own{QColor(Qt::blue).rgb(), QColor(Qt::red).rgb(), kSilver.rgb(),
-                             highlight().rgb(), QColor(Qt::cyan).rgb()};
+                             highlight.rgb(), QColor(Qt::cyan).rgb()};
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             ASSERT_TRUE(own.count(image.pixel(x, y))) << "blended at " << x << ", " << y;
     // The line at x = 8 covers device columns 16 and 17 and no more.
-    EXPECT_EQ(image.pixelColor(15, 8), QColor(Qt::blue));
-    EXPECT_EQ(image.pixelColor(16, 8), kSilver);
-    EXPECT_EQ(image.pixelColor(17, 8), kSilver);
-    EXPECT_EQ(image.pixelColor(18, 8), QColor(Qt::blue));
+    const QColor line[] = {Qt::blue, kSilver, kSilver, Qt::blue};
+    for (int x = 15; x <= 18; ++x)
+        EXPECT_EQ(image.pixelColor(x, 8), line[x - 15]) << x;
 }

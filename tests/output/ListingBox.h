@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPlainTextEdit>
-#include <QStringList>
 
 #include "SpriteListing.h"
 
@@ -17,7 +16,6 @@ public:
         show();
     }
     void fill(const QStringList& lines) {
-        clear();
         for (const QString& line : lines)
             appendPlainText(line);
     }

@@ -9,8 +9,7 @@
 // from the top-left corner of their page.
 struct PdfWord {
     int page = 0;
-    double left = 0;
-    double top = 0;
+    double left = 0, top = 0;
     QString text;
 };
 struct PdfText {
@@ -24,18 +23,15 @@ inline bool canReadPdfs() {
 
 inline PdfText readPdf(const QString& pdfPath) {
     QProcess extract;
-    extract.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-tsv"), pdfPath, QStringLiteral("-")});
+    extract.start(QStringLiteral("pdftotext"), {"-tsv", pdfPath, "-"});
     extract.waitForFinished(60000);
     PdfText pdf;
     // level, page, paragraph, block, line, word, left, top, width, height, confidence, text
     for (const QString& row : QString::fromUtf8(extract.readAllStandardOutput()).split(u'\n')) {
         const QStringList cells = row.split(u'\t');
-        if (cells.size() < 12)
-            continue;
-        if (cells[0] == u"1")
+        if (cells.size() >= 12 && cells[0] == u"1")
             ++pdf.pages;
-        if (cells[0] == u"5")
+        if (cells.size() >= 12 && cells[0] == u"5")
             pdf.words.push_back(
                 {cells[1].toInt(), cells[6].toDouble(), cells[7].toDouble(), cells[11]});
     }
@@ -48,13 +44,13 @@ inline QStringList pdfLines(const PdfText& pdf) {
     QStringList lines;
     const PdfWord* lineStart = nullptr;
     for (const PdfWord& word : pdf.words) {
-        if (lineStart != nullptr && lineStart->page == word.page &&
-            std::abs(lineStart->top - word.top) < 1.0) {
+        const bool sameLine = lineStart != nullptr && lineStart->page == word.page &&
+                              std::abs(lineStart->top - word.top) < 1.0;
+        if (sameLine)
             lines.back() += u' ' + word.text;
-        } else {
+        else
             lines << word.text;
-            lineStart = &word;
-        }
+        lineStart = sameLine ? lineStart : &word;
     }
     return lines;
 }

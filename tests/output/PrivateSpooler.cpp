@@ -6,7 +6,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -42,8 +41,7 @@ bool writeText(const QString& path, const QString& text) {
 
 QString PrivateSpooler::log() const {
     QFile file(folder_.filePath(QStringLiteral("error_log")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().right(3000))
-                                          : QString();
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().right(3000)) : "";
 }
 
 bool PrivateSpooler::run(const QString& program, const QStringList& arguments, QString* output) {
@@ -60,13 +58,11 @@ bool PrivateSpooler::run(const QString& program, const QStringList& arguments, Q
 }
 
 bool PrivateSpooler::start(QString* whyNot) {
-    for (const QString program : {"cupsd", "lpadmin", "lpstat"}) {
+    for (const QString program : {"cupsd", "lpadmin", "lpstat"})
         if (findProgram(program).isEmpty())
             return *whyNot = program + " is not installed (cups, cups-client)", false;
-    }
     if (!QFile::exists(kPdfPrinter))
         return *whyNot = "cups-filters' PDF printer is not installed", false;
-    const int port = freeLoopbackPort();
     const QString root = folder_.path();
     QDir folder(root);
     for (const char* sub : {"ppd", "spool", "cache", "state", "tmp", "out"})
@@ -74,25 +70,22 @@ bool PrivateSpooler::start(QString* whyNot) {
     // The daemon's filters run as an unprivileged user, who must reach the spool.
     QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                     QFile::ExeGroup | QFile::ExeOther);
+    const int port = freeLoopbackPort();
     server_ = QStringLiteral("127.0.0.1:%1").arg(port);
-    const bool configured =
-        port != 0 &&
-        writeText(folder.filePath("cupsd.conf"),
-                  "Listen " + server_ +
-                      "\nBrowsing No\nWebInterface No\nDefaultAuthType None\n"
-                      "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                      "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                      "</Policy>\n") &&
-        writeText(folder.filePath("cups-files.conf"),
-                  QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\n"
-                                 "StateDir %1/state\nTempDir %1/tmp\nErrorLog %1/error_log\n"
-                                 "FileDevice Yes\n")
-                      .arg(root));
-    if (!configured)
+    const QString conf = folder.filePath("cupsd.conf"), files = folder.filePath("cups-files.conf");
+    if (port == 0 ||
+        !writeText(conf, "Listen " + server_ +
+                             "\nBrowsing No\nWebInterface No\nDefaultAuthType None\n"
+                             "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                             "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                             "  </Limit>\n</Policy>\n") ||
+        !writeText(files, QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\n"
+                                         "StateDir %1/state\nTempDir %1/tmp\n"
+                                         "ErrorLog %1/error_log\nFileDevice Yes\n")
+                              .arg(root)))
         return *whyNot = "no free loopback port or no temporary folder", false;
 
-    daemon_.start(findProgram("cupsd"), {"-f", "-c", folder.filePath("cupsd.conf"), "-s",
-                                         folder.filePath("cups-files.conf")});
+    daemon_.start(findProgram("cupsd"), {"-f", "-c", conf, "-s", files});
     bool running = false;
     for (QDeadlineTimer deadline(20000); !running && !deadline.hasExpired();) {
         if (!daemon_.waitForStarted(10000) || daemon_.state() != QProcess::Running)

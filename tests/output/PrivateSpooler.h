@@ -13,13 +13,13 @@ public:
     // Starts the daemon and adds the queue; otherwise says why not.
     bool start(QString* whyNot);
     void stop();
+    // Waits until no job is pending; false when that takes unreasonably long.
+    bool waitUntilIdle();
 
     QString server() const { return server_; }  // "127.0.0.1:port", for CUPS_SERVER
     QString queueName() const { return QStringLiteral("VexilorTestQueue"); }
     QString jobOutputPath() const { return folder_.filePath(QStringLiteral("out/job.pdf")); }
     QString log() const;
-    // Waits until no job is pending; false when that takes unreasonably long.
-    bool waitUntilIdle();
 
 private:
     bool run(const QString& program, const QStringList& arguments, QString* output = nullptr);

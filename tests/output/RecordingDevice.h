@@ -9,14 +9,12 @@ struct PrinterRecord {
     QStringList events;
     int pages = 0;
     bool busy = false;
-    bool valid = true;
 
     QStringList texts() const {
         QStringList drawn;
-        for (const QString& event : events) {
+        for (const QString& event : events)
             if (event.startsWith(u"text "))
                 drawn << event.section(u' ', 2);
-        }
         return drawn;
     }
 };
@@ -30,10 +28,9 @@ public:
 
     bool jobRunning() const override { return record_.busy; }
     bool beginJob() override {
-        record_.busy = record_.valid;
-        if (record_.valid)
-            newPage();
-        return record_.valid;
+        record_.busy = true;
+        newPage();
+        return true;
     }
     void endJob() override {
         record_.events << QStringLiteral("end");

@@ -1,19 +1,17 @@
 // Printing through a real CUPS spooler: a private daemon of the test's own takes the job
 // and its queue writes it as a PDF, which is read back and compared with the listing box.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDialog>
 #include <QPrinter>
 
 #include "CurrentPrinter.h"
-#include "DialogAnswer.h"
 #include "DisplayLines.h"
 #include "ListingBox.h"
 #include "ListingPrint.h"
 #include "PdfWords.h"
 #include "PrivateSpooler.h"
+#include "WidgetTesting.h"
 
 namespace {
 
@@ -45,6 +43,7 @@ class PrintingThroughASpooler : public testing::Test {
 protected:
     QWidget window;
     ListingBox box;
+    vexilor::CurrentPrinter printers;
 
     void SetUp() override {
         // CI installs CUPS, so there a missing daemon is a fault, not a reason to skip.
@@ -55,48 +54,33 @@ protected:
         QFile::remove(spooler->jobOutputPath());
     }
 
-    // Print as the user does: the command, its real dialog, confirmed with the default
-    // printer preselected.
-    void printTheBox(vexilor::CurrentPrinter& printers) {
+    // Print as the user does: the command and its real dialog, confirmed with the
+    // default printer preselected. Gives the job as the queue wrote it.
+    PdfText printTheBox() {
         vexilor::ListingPrint print(&window, printers);
-        answerNextDialog([](QWidget& dialog) {
-            static_cast<QDialog&>(dialog).accept();
-            if (dialog.isVisible())
-                static_cast<QDialog&>(dialog).reject();
-        });
+        ModalAnswer confirm([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
         print.print(box);
-        ASSERT_TRUE(spooler->waitUntilIdle()) << spooler->log().toStdString();
-        ASSERT_TRUE(QFile::exists(spooler->jobOutputPath())) << spooler->log().toStdString();
-    }
-
-    QStringList shownLinesWithText() const {
-        QStringList lines;
-        for (int i = 0; i < vexilor::displayLineCount(box); ++i) {
-            const QString line = vexilor::displayLine(box, i).simplified();
-            if (!line.isEmpty())
-                lines << line;
-        }
-        return lines;
+        EXPECT_TRUE(spooler->waitUntilIdle()) << spooler->log().toStdString();
+        EXPECT_TRUE(QFile::exists(spooler->jobOutputPath())) << spooler->log().toStdString();
+        return readPdf(spooler->jobOutputPath());
     }
 };
 
 TEST_F(PrintingThroughASpooler, TheDefaultQueueGetsTheListingLineForLineAsTheBoxShowsIt) {
     box.fill(diagonalListing());
-    vexilor::CurrentPrinter printers;
-    printTheBox(printers);
-
+    const QStringList printed = pdfLines(printTheBox());
     EXPECT_EQ(printers.printer().printerName(), spooler->queueName());
-    const QStringList printed = pdfLines(readPdf(spooler->jobOutputPath()));
-    EXPECT_EQ(printed, shownLinesWithText());
+    QStringList shownWithText;
+    for (int i = 0; i < vexilor::displayLineCount(box); ++i)
+        if (const QString line = vexilor::displayLine(box, i).simplified(); !line.isEmpty())
+            shownWithText << line;
+    EXPECT_EQ(printed, shownWithText);
     // 12 of the 16 listing lines have text; the box wraps the longer credit lines.
     EXPECT_GT(printed.size(), 12);
 }
 
 TEST_F(PrintingThroughASpooler, AnEmptyBoxGivesOneBlankPage) {
-    vexilor::CurrentPrinter printers;
-    printTheBox(printers);
-
-    const PdfText pdf = readPdf(spooler->jobOutputPath());
+    const PdfText pdf = printTheBox();
     EXPECT_EQ(pdf.pages, 1);
     EXPECT_TRUE(pdf.words.empty());
 }
