@@ -1,9 +1,10 @@
 #include <gmock/gmock.h>
 #include <sys/wait.h>
 
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include "TestFiles.h"
 
 using testing::HasSubstr;
 
@@ -19,15 +20,6 @@ protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    static QByteArray readFile(const QString& name) {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-
     Run run(const QString& arguments) {
         const QString command = QStringLiteral("'%1' %2 >'%3' 2>'%4'")
                                     .arg(LISTING_TOOL, arguments, path("out"), path("err"));
@@ -42,7 +34,7 @@ protected:
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x)
                 pbm += x == y ? "1 " : "0 ";
-        writeFile("diagonal.pbm", pbm);
+        EXPECT_TRUE(writeFile(path("diagonal.pbm"), pbm));
         return path("diagonal.pbm");
     }
 };
@@ -85,8 +77,8 @@ TEST_F(ListingTool, RefusesBadPicturesWithExitOneAndLeavesTheOutputFileAlone) {
     QImage wide(65, 8, QImage::Format_RGB32);
     wide.fill(Qt::white);
     ASSERT_TRUE(wide.save(path("wide.png")));
-    writeFile("broken.png", "\x89PNG\r\n\x1a\n not really");
-    writeFile("old.txt", "old listing");
+    ASSERT_TRUE(writeFile(path("broken.png"), "\x89PNG\r\n\x1a\n not really"));
+    ASSERT_TRUE(writeFile(path("old.txt"), "old listing"));
 
     for (const char* name : {"wide.png", "broken.png", "missing.png"}) {
         for (const char* output : {"listing.txt", "old.txt"}) {

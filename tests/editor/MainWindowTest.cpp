@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "GridGeometry.h"
+#include "ModalAnswer.h"
 #include "PixelGrid.h"
-#include "WidgetTesting.h"
 
 using vexilor::TForm1;
 

@@ -8,7 +8,7 @@
 #include "ListingBox.h"
 #include "ListingPrint.h"
 #include "RecordingDevice.h"
-#include "WidgetTesting.h"
+#include "TestFiles.h"
 
 namespace {
 

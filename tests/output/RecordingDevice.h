@@ -4,7 +4,7 @@
 
 #include "TextDevice.h"
 
-// What a printer went through: "page 1", "text x,y abc", "end", one entry per call.
+// What a printer went through: "page 1", "x,y abc" for a text, "end", one entry per call.
 struct PrinterRecord {
     QStringList events;
     int pages = 0;
@@ -13,8 +13,8 @@ struct PrinterRecord {
     QStringList texts() const {
         QStringList drawn;
         for (const QString& event : events)
-            if (event.startsWith(u"text "))
-                drawn << event.section(u' ', 2);
+            if (event.front().isDigit())
+                drawn << event.section(u' ', 1);
         return drawn;
     }
 };
@@ -44,7 +44,7 @@ public:
     }
     int cellHeight() const override { return 15; }
     void drawText(QPoint at, const QString& text) override {
-        record_.events << QStringLiteral("text %1,%2 %3").arg(at.x()).arg(at.y()).arg(text);
+        record_.events << QStringLiteral("%1,%2 %3").arg(at.x()).arg(at.y()).arg(text);
     }
 
 private:

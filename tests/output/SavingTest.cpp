@@ -13,7 +13,7 @@
 #include "ListingBox.h"
 #include "ListingFile.h"
 #include "ListingSaver.h"
-#include "WidgetTesting.h"
+#include "ModalAnswer.h"
 
 using testing::ElementsAre;
 
@@ -96,8 +96,14 @@ TEST_F(SavingTheListing, APlaceThatCannotTakeTheFileIsNamedWithTheSystemsReason)
     for (const auto& [name, reason] : refusals) {
         const QString message =
             QStringLiteral("Cannot create file \"%1\". %2").arg(path(name), reason);
-        EXPECT_THAT([&] { save(path(name), {QStringLiteral("1")}); },
-                    failsWith(message.toStdString()));
+        // A new window's dialog: it stands in the temporary folder, not where the last went.
+        vexilor::ListingSaver fresh(&window);
+        fresh.SaveDialog1().setDirectory(folder.path());
+        fresh.setDialogRunner([&name = name](QFileDialog& dialog) {
+            dialog.selectFile(name);
+            return true;
+        });
+        EXPECT_THAT([&] { fresh.save({QStringLiteral("1")}); }, failsWith(message.toStdString()));
     }
     EXPECT_THAT(folderEntries(), ElementsAre("plain", "sprites.txt"));
     EXPECT_EQ(readFile(path("plain")), "keep");

@@ -9,9 +9,9 @@
 #include "DisplayLines.h"
 #include "ListingBox.h"
 #include "ListingPrint.h"
+#include "ModalAnswer.h"
 #include "PdfWords.h"
 #include "PrivateSpooler.h"
-#include "WidgetTesting.h"
 
 namespace {
 
