@@ -26,13 +26,13 @@ TEST(PrintingLines, LaysTheLinesOutOnPages) {
          "page 1|0,0 1|0,14 2|0,28 3|0,42 4|0,56 5|0,70 6|page 2|end"},
         {"", {1000, 1000}, "page 1|end"},
     };
-    for (const auto& [text, page, events] : layouts) {
-        PrinterRecord record;
-        RecordingDevice device(record, page);
+    for (const auto& [text, page, expected] : layouts) {
+        QStringList events;
+        RecordingDevice device(events, page);
         vexilor::LinePrinter printer(device);
         printer.open();
         printer.write(text);
         printer.close();
-        EXPECT_EQ(record.events.join(u'|'), events) << text.toStdString();
+        EXPECT_EQ(events.join(u'|'), expected) << text.toStdString();
     }
 }

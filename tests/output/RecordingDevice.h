@@ -4,39 +4,21 @@
 
 #include "TextDevice.h"
 
-// What a printer went through: "page 1", "x,y abc" for a text, "end", one entry per call.
-struct PrinterRecord {
-    QStringList events;
-    int pages = 0;
-    bool busy = false;
-
-    QStringList texts() const {
-        QStringList drawn;
-        for (const QString& event : events)
-            if (event.front().isDigit())
-                drawn << event.section(u' ', 1);
-        return drawn;
-    }
-};
-
-// A TextDevice with fixed metrics that records into a PrinterRecord: every character
-// is 10 units wide, text is 12 high, the font's cell 15.
+// A TextDevice with fixed metrics (every character 10 units wide, text 12 high, the
+// font's cell 15) that records what the printer went through into `events`: "page 1",
+// "x,y abc" for a text, "end", one entry per call.
 class RecordingDevice : public vexilor::TextDevice {
 public:
-    explicit RecordingDevice(PrinterRecord& record, QSize printable = {1000, 1000})
-        : record_(record), printable_(printable) {}
+    explicit RecordingDevice(QStringList& events, QSize printable = {1000, 1000})
+        : events_(events), printable_(printable) {}
 
-    bool jobRunning() const override { return record_.busy; }
+    bool jobRunning() const override { return !events_.isEmpty() && events_.back() != u"end"; }
     bool beginJob() override {
-        record_.busy = true;
-        newPage();
+        events_ << QStringLiteral("page %1").arg(++pages_);
         return true;
     }
-    void endJob() override {
-        record_.events << QStringLiteral("end");
-        record_.busy = false;
-    }
-    void newPage() override { record_.events << QStringLiteral("page %1").arg(++record_.pages); }
+    void endJob() override { events_ << QStringLiteral("end"); }
+    void newPage() override { events_ << QStringLiteral("page %1").arg(++pages_); }
     QSize printableSize() const override { return printable_; }
     void setFont(const QFont&, const QColor&) override {}
     QSize textExtent(const QString& text) const override {
@@ -44,10 +26,11 @@ public:
     }
     int cellHeight() const override { return 15; }
     void drawText(QPoint at, const QString& text) override {
-        record_.events << QStringLiteral("%1,%2 %3").arg(at.x()).arg(at.y()).arg(text);
+        events_ << QStringLiteral("%1,%2 %3").arg(at.x()).arg(at.y()).arg(text);
     }
 
 private:
-    PrinterRecord& record_;
+    QStringList& events_;
     QSize printable_;
+    int pages_ = 0;
 };

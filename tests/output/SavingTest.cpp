@@ -30,23 +30,15 @@ protected:
         return QDir(folder.path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-    // The user chooses `typed` in the save dialog and confirms it or cancels it.
-    void save(const QString& typed, const QStringList& lines, bool confirm = true) {
-        saver.setDialogRunner([&](QFileDialog& dialog) {
-            offered << dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-            dialog.selectFile(typed);
-            return confirm;
-        });
-        saver.save(lines);
-    }
     // The user types a name into the real modal dialog, which stands in the temporary
-    // folder, and presses Enter.
-    void saveInTheRealDialog(const QString& typed, const QStringList& lines) {
+    // folder, and presses Enter (or Escape to cancel). Remembers the name it offered.
+    void save(const QString& typed, const QStringList& lines, Qt::Key key = Qt::Key_Return) {
         saver.SaveDialog1().setDirectory(folder.path());
         ModalAnswer answer([&](QWidget& dialog) {
             auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            offered << name->text();
             name->setText(typed);
-            QTest::keyClick(name, Qt::Key_Return);
+            QTest::keyClick(name, key);
         });
         saver.save(lines);
     }
@@ -54,7 +46,7 @@ protected:
 };
 
 TEST_F(SavingTheListing, WritesEveryLineInWindows1251WithCrLfAfterTheLastOneToo) {
-    save(path("hero.txt"), diagonalListing());
+    save(QStringLiteral("hero.txt"), diagonalListing());
     EXPECT_EQ(readFile(path("hero.txt")),
               "   A1: DATA 128, 64, 32, 16, 8, 4, 2, 1, \r\n\r\n\r\n"
               "    10000000\r\n    01000000\r\n    00100000\r\n    00010000\r\n"
@@ -67,9 +59,9 @@ TEST_F(SavingTheListing, WritesEveryLineInWindows1251WithCrLfAfterTheLastOneToo)
 
 TEST_F(SavingTheListing, AddsTxtOnceReplacesWithoutAQuestionAndWritesAnEmptyBoxAsNoBytes) {
     ASSERT_TRUE(writeFile(path("old.txt"), "an older and longer listing\r\n"));
-    saveInTheRealDialog(QStringLiteral("hero"), {QStringLiteral("1")});
-    saveInTheRealDialog(QStringLiteral("old.txt"), {QStringLiteral("new")});
-    saveInTheRealDialog(QStringLiteral("empty.txt"), {});
+    save(QStringLiteral("hero"), {QStringLiteral("1")});
+    save(QStringLiteral("old.txt"), {QStringLiteral("new")});
+    save(QStringLiteral("empty.txt"), {});
     EXPECT_THAT(folderEntries(), ElementsAre("empty.txt", "hero.txt", "old.txt"));
     EXPECT_EQ(readFile(path("hero.txt")), "1\r\n");
     EXPECT_EQ(readFile(path("old.txt")), "new\r\n");
@@ -77,9 +69,9 @@ TEST_F(SavingTheListing, AddsTxtOnceReplacesWithoutAQuestionAndWritesAnEmptyBoxA
 }
 
 TEST_F(SavingTheListing, TheDialogOffersThePathChosenLastButNotACancelledOne) {
-    save(path("a.txt"), {});
-    save(path("b.txt"), {}, false);
-    save(path("c.txt"), {});
+    save(QStringLiteral("a.txt"), {});
+    save(QStringLiteral("b.txt"), {}, Qt::Key_Escape);
+    save(QStringLiteral("c.txt"), {});
     EXPECT_EQ(offered, QStringList({"", "a.txt", "a.txt"}));
     EXPECT_THAT(folderEntries(), ElementsAre("a.txt", "c.txt"));
 }
