@@ -76,12 +76,14 @@ protected:
 
 }  // namespace
 
-TEST_F(MainWindow, TypingOneThenTwoInTheWidthBoxGivesSixteenThenTwelve) {
+TEST_F(MainWindow, TypingInTheWidthBoxCompletesFromTheListAndBackspaceTakesBack) {
     typeInto("ComboBox1", "1");
     EXPECT_EQ(label("Label7"), "Размер: 16x8");
     QTest::keyClicks(child("ComboBox1"), "2");
     EXPECT_EQ(label("Label7"), "Размер: 12x8");
     EXPECT_TRUE(child("ComboBox2")->isEnabled());
+    QTest::keyClick(child("ComboBox1"), Qt::Key_Backspace);
+    EXPECT_EQ(label("Label7"), "Размер: 1x8");
 }
 
 TEST_F(MainWindow, TypingLettersAsTheWidthShowsTheErrorBoxAndChangesNothing) {

@@ -39,6 +39,10 @@ public:
     }
 };
 
+// Starts with the test program, before any test makes the CUPS library find a server.
+[[maybe_unused]] testing::Environment* const kSpooler =
+    testing::AddGlobalTestEnvironment(new SpoolerEnvironment);
+
 class PrintingThroughASpooler : public testing::Test {
 protected:
     QWidget window;
@@ -86,14 +90,3 @@ TEST_F(PrintingThroughASpooler, AnEmptyBoxGivesOneBlankPage) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    testing::AddGlobalTestEnvironment(new SpoolerEnvironment);
-    // Widgets are driven without a screen unless the caller asks for one (test discovery
-    // runs the program without the tests' environment).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}
