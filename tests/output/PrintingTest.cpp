@@ -16,10 +16,9 @@ namespace {
 class PrintingTheListing : public testing::Test {
 protected:
     QString defaultName = QStringLiteral("LASER");
-    vexilor::CurrentPrinter printers{{[] {
-                                          return QStringList{"Office", "Laser"};
-                                      },
-                                      [this] { return defaultName; }}};
+    QStringList installed{"Office", "Laser"};
+    vexilor::CurrentPrinter printers{
+        {[this] { return installed; }, [this] { return defaultName; }}};
     QWidget window;
     ListingBox box;
     QStringList job;
