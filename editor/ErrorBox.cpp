@@ -7,22 +7,6 @@
 
 namespace vexilor {
 
-namespace {
-
-ErrorBoxPresenter& presenter() {
-    static ErrorBoxPresenter instance;
-    return instance;
-}
-
-void showRealBox(const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-}
-
-}  // namespace
-
 void runGuarded(const std::function<void()>& handler) {
     try {
         if (handler)
@@ -33,12 +17,11 @@ void runGuarded(const std::function<void()>& handler) {
 }
 
 void showErrorBox(const QString& message) {
-    const QString caption = applicationTitle(QCoreApplication::applicationFilePath());
-    const QString text = errorBoxText(message);
-    if (presenter())
-        presenter()(caption, text);
-    else
-        showRealBox(caption, text);
+    QMessageBox box(QMessageBox::Critical,
+                    applicationTitle(QCoreApplication::applicationFilePath()),
+                    errorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
 }
 
 QString errorBoxText(const QString& message) {
@@ -53,10 +36,6 @@ QString applicationTitle(const QString& executablePath) {
     if (name.isEmpty())
         return name;
     return name.front() + name.mid(1).toLower();
-}
-
-void setErrorBoxPresenter(ErrorBoxPresenter newPresenter) {
-    presenter() = std::move(newPresenter);
 }
 
 }  // namespace vexilor

@@ -22,9 +22,4 @@ QString errorBoxText(const QString& message);
 // ".", every character after the first in lower case.
 QString applicationTitle(const QString& executablePath);
 
-// Lets tests see the error box instead of answering a real one. An empty presenter
-// brings the real box back.
-using ErrorBoxPresenter = std::function<void(const QString& caption, const QString& text)>;
-void setErrorBoxPresenter(ErrorBoxPresenter presenter);
-
 }  // namespace vexilor

@@ -70,8 +70,7 @@ TForm1* currentMainWindow() {
 TForm1::TForm1(MainWindowServicesFactory servicesFactory, QWidget* parent)
     : QMainWindow(parent),
       servicesFactory_(std::move(servicesFactory)),
-      commands_(programFolder()),
-      endProgram_([] { QCoreApplication::exit(0); }) {
+      commands_(programFolder()) {
     registerEditorResources();
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -263,7 +262,8 @@ void TForm1::N7Click() {
 }
 
 void TForm1::Button5Click() {
-    runCommand(endProgram_);
+    // Ends the program as soon as control is back in the loop, without any question.
+    runCommand([] { QCoreApplication::exit(0); });
 }
 
 void TForm1::N4Click() {

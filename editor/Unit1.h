@@ -40,7 +40,6 @@ public:
     const EditorCommands& commands() const { return commands_; }
 
     // What Exit without saving does to end the program; tests replace it.
-    void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
     // Event handlers, one per control and event.
     void FormShow();
@@ -80,7 +79,6 @@ private:
     MainWindowServicesFactory servicesFactory_;
     MainWindowServices services_;
     EditorCommands commands_;
-    std::function<void()> endProgram_;
     bool shownBefore_ = false;
     bool closeConfirmed_ = false;
     QString memoText_;
