@@ -99,7 +99,11 @@ bool PrivateSpooler::start(QString* whyNot) {
                                             "file://" + jobOutputPath(), "-P", kPdfPrinter}) &&
                             run("lpadmin", {"-d", queueName()});
     if (!queueAdded) {
-        *whyNot = "cupsd does not run here: " + daemon_.errorString() + "\n" + log();
+        *whyNot = QStringLiteral("cupsd does not run here (state %1, exit code %2): %3\n%4\n%5")
+                      .arg(daemon_.state())
+                      .arg(daemon_.exitCode())
+                      .arg(daemon_.errorString(),
+                           QString::fromLocal8Bit(daemon_.readAllStandardError()), log());
         stop();
     }
     return queueAdded;

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPrinter>
+#include <QThread>
 
 #include "CurrentPrinter.h"
 #include "DisplayLines.h"
@@ -19,13 +20,23 @@ PrivateSpooler* spooler = nullptr;
 QString whySpoolerIsMissing;
 
 class SpoolerEnvironment : public testing::Environment {
+    // A daemon can fail to come up on a busy machine; a few spaced tries ride that out.
+    static void startWithPatience(PrivateSpooler& instance) {
+        for (int attempt = 0; attempt < 5 && spooler == nullptr; ++attempt) {
+            if (attempt > 0)
+                QThread::sleep(1);
+            if (instance.start(&whySpoolerIsMissing))
+                spooler = &instance;
+        }
+    }
+
 public:
     void SetUp() override {
         static PrivateSpooler instance;
         if (!canReadPdfs())
             whySpoolerIsMissing = QStringLiteral("pdftotext (poppler-utils) is not installed");
-        else if (instance.start(&whySpoolerIsMissing) || instance.start(&whySpoolerIsMissing))
-            spooler = &instance;  // a second try rides out a daemon slow to come up
+        else
+            startWithPatience(instance);
         if (spooler != nullptr) {
             // Before the first call into the CUPS library, which keeps the server it finds.
             qputenv("CUPS_SERVER", spooler->server().toUtf8());
