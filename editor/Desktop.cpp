@@ -4,8 +4,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace vexilor {
 
@@ -14,18 +12,6 @@ QString programFolder() {
     if (!folder.endsWith('/'))
         folder += '/';
     return folder;
-}
-
-QSize virtualScreenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->virtualGeometry().size() : QSize();
-}
-
-QPoint centredTopLeft(QSize virtualScreen, QSize outerSize) {
-    // Integer division in C++ truncates toward zero, as the placement rule wants.
-    const int left = (virtualScreen.width() - outerSize.width()) / 2;
-    const int top = (virtualScreen.height() - outerSize.height()) / 2;
-    return QPoint(std::max(left, 0), std::max(top, 0));
 }
 
 QString findHelpPage(const QString& programFolder) {

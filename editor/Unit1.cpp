@@ -19,6 +19,7 @@
 #include "ErrorBox.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
+#include "ScreenPlacement.h"
 
 // Resources of a static library have to be registered by hand, outside any namespace.
 static void registerEditorResources() {
@@ -182,7 +183,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
-    move(centredTopLeft(virtualScreenSize(), frameGeometry().size()));
+    move(centredOnVirtualScreen(frameGeometry().size()));
     // Runs before the window is mapped, so the splash window's modal run keeps the
     // main window off the screen until the splash has been clicked away.
     runCommand(services_.showSplashModally);

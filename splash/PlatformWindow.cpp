@@ -5,7 +5,6 @@
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -65,11 +64,6 @@ void bringToFront(QWidget& window) {
     window.show();
     window.raise();
     window.activateWindow();
-}
-
-QSize virtualScreenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->virtualSize() : QSize();
 }
 
 }  // namespace vexilor::platform

@@ -2,8 +2,6 @@
 
 #include <chrono>
 
-#include <QSize>
-
 class QWidget;
 
 // Small stand-ins for what the desktop does to whole windows, for the splash window.
@@ -26,8 +24,5 @@ void fadeOutAndHide(QWidget& window, std::chrono::milliseconds duration);
 
 // Marks the window visible (no change if it already is) and brings it to the front.
 void bringToFront(QWidget& window);
-
-// The size of the whole virtual desktop, all screens together.
-QSize virtualScreenSize();
 
 }  // namespace vexilor::platform

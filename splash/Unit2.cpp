@@ -1,6 +1,5 @@
 #include "Unit2.h"
 
-#include <algorithm>
 #include <chrono>
 
 #include <QApplication>
@@ -14,6 +13,7 @@
 #include "Failure.h"
 #include "PictureLabel.h"
 #include "PlatformWindow.h"
+#include "ScreenPlacement.h"
 #include "TitlePicture.h"
 
 namespace vexilor {
@@ -24,11 +24,6 @@ constexpr unsigned char fadeStep = 5;
 constexpr auto fadeOutDuration = std::chrono::milliseconds(1000);
 
 // Centred on the whole virtual desktop, never above or left of its origin.
-QPoint centredOn(QSize desktop, QSize window) {
-    return {std::max(0, (desktop.width() - window.width()) / 2),
-            std::max(0, (desktop.height() - window.height()) / 2)};
-}
-
 // Disables every other visible, enabled top-level window and answers them, so that
 // they can be enabled again when the modal run ends.
 QList<QPointer<QWidget>> disableOtherWindows(const QWidget& modal) {
@@ -134,7 +129,7 @@ void TForm2::closeEvent(QCloseEvent* event) {
 void TForm2::placeAtFirstShowing() {
     if (placed_)
         return;
-    move(centredOn(platform::virtualScreenSize(), size()));
+    move(centredOnVirtualScreen(size()));
     placed_ = true;
 }
 

@@ -11,6 +11,7 @@
 #include "Failure.h"
 #include "PictureLabel.h"
 #include "PlatformWindow.h"
+#include "ScreenPlacement.h"
 #include "SplashScreens.h"
 #include "Unit2.h"
 
@@ -206,7 +207,7 @@ TEST(AboutTwiceThenNewThenClosing, ReplaceAVisibleSplashAtOnceAndReportItCannotB
     EXPECT_TRUE(second.isVisible());
     EXPECT_EQ(second.AlphaBlendValue(), 0);
     EXPECT_EQ(second.windowOpacity(), 0.0);
-    const QSize desktop = vexilor::platform::virtualScreenSize();
+    const QSize desktop = vexilor::virtualScreenSize();
     EXPECT_EQ(second.pos(), QPoint((desktop.width() - 608) / 2, (desktop.height() - 374) / 2));
 
     program.form1 = std::make_unique<StandInMainWindow>(program.splash);

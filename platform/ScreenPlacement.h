@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+namespace vexilor {
+
+// The size of the whole virtual screen (all monitors together).
+QSize virtualScreenSize();
+
+// Where a window of `outerSize` goes to stand in the middle of the virtual screen:
+// halves truncated toward zero, never above or left of the screen's origin. The main
+// window and the splash window are both placed by this one rule.
+QPoint centredOnVirtualScreen(QSize outerSize);
+
+}  // namespace vexilor
