@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "CurrentPrinter.h"
+#include "ForgetfulSettings.h"
 #include "ListingPrint.h"
 #include "ListingSaver.h"
 #include "MainWindowServices.h"
@@ -47,6 +48,8 @@ bool styleChosenByUser(int argc, char** argv) {
 int main(int argc, char* argv[]) {
     const bool userStyle = styleChosenByUser(argc, argv);
     QApplication application(argc, argv);
+    // Nothing of this run, not even the save dialog's last folder, outlives it.
+    const vexilor::ForgetfulSettings forgetful;
     // The window's fixed pixel layout was drawn for the classic look, where a group box's
     // title sits on its frame line.
     if (!userStyle)

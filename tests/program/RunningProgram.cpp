@@ -1,0 +1,79 @@
+#include "RunningProgram.h"
+
+#include <QDeadlineTimer>
+#include <QRegularExpression>
+#include <QThread>
+
+namespace {
+
+constexpr int kPatienceMs = 20000;
+
+QString xdotool(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(kPatienceMs);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+}
+
+}  // namespace
+
+RunningProgram::RunningProgram(const QString& program, const QProcessEnvironment& environment) {
+    process_.setProcessEnvironment(environment);
+    process_.start(program, {});
+    process_.waitForStarted(kPatienceMs);
+}
+
+RunningProgram::~RunningProgram() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(kPatienceMs);
+    }
+}
+
+QRect RunningProgram::waitForWindow(const QString& title) {
+    const QString pid = QString::number(process_.processId());
+    const QString name = '^' + QRegularExpression::escape(title) + '$';
+    for (QDeadlineTimer deadline(kPatienceMs); !deadline.hasExpired(); QThread::msleep(100)) {
+        const QStringList found =
+            xdotool({"search", "--all", "--onlyvisible", "--pid", pid, "--name", name})
+                .split('\n', Qt::SkipEmptyParts);
+        if (found.isEmpty())
+            continue;
+        // Lines of the form X=10, Y=20, WIDTH=30, HEIGHT=40.
+        QMap<QString, int> shape;
+        for (const QString& line :
+             xdotool({"getwindowgeometry", "--shell", found.front()}).split('\n')) {
+            const QStringList pair = line.split('=');
+            if (pair.size() == 2)
+                shape[pair[0]] = pair[1].toInt();
+        }
+        return QRect(shape["X"], shape["Y"], shape["WIDTH"], shape["HEIGHT"]);
+    }
+    return QRect();
+}
+
+void RunningProgram::click(QPoint onScreen) {
+    xdotool(
+        {"mousemove", QString::number(onScreen.x()), QString::number(onScreen.y()), "click", "1"});
+    QThread::msleep(200);  // room for the program to handle the click
+}
+
+void RunningProgram::type(const QString& text) {
+    xdotool({"type", "--delay", "50", text});
+    QThread::msleep(200);
+}
+
+void RunningProgram::pressKeys(const QString& keys) {
+    xdotool({"key", keys});
+    QThread::msleep(200);
+}
+
+int RunningProgram::waitForExit() {
+    if (!process_.waitForFinished(kPatienceMs) || process_.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process_.exitCode();
+}
+
+QString RunningProgram::errorOutput() {
+    return QString::fromLocal8Bit(process_.readAllStandardError());
+}
