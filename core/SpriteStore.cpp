@@ -46,11 +46,16 @@ void SpriteStore::setPixel(int column, int row, int value) {
         return;
     if (!insideField(column, row))
         return;
-    pixels_[column * kFieldSize + row] = value;
+    std::int32_t& pixel = pixels_[column * kFieldSize + row];
+    if (pixel == value)
+        return;
+    pixel = value;
+    ++pixelRevision_;
 }
 
 void SpriteStore::clearPixels() {
     pixels_.fill(0);
+    ++pixelRevision_;
 }
 
 void SpriteStore::setWidthFromText(std::string_view text) {

@@ -27,6 +27,9 @@ public:
         return inField ? pixels_[column * kFieldSize + row] : 0;
     }
     void clearPixels();
+    // Goes up with every change of the pixel field (and never otherwise), so that a view
+    // which remembers the count it last showed can tell whether it is out of date.
+    std::uint64_t pixelRevision() const { return pixelRevision_; }
 
     // Throw Failure when the text is no whole number or a size above 64; the size then
     // stays as it was. Sizes of 0 or less are kept: such a sprite has no pixels.
@@ -45,6 +48,7 @@ public:
 private:
     // Column by column: index = column * 64 + row.
     std::array<std::int32_t, kFieldSize * kFieldSize> pixels_{};
+    std::uint64_t pixelRevision_ = 0;
     int width_ = 8;
     int height_ = 8;
     ColourName brushColour_;

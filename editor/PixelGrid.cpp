@@ -41,7 +41,11 @@ struct PixelGrid::CellColours {
     QColor brush;
 };
 
-PixelGrid::PixelGrid(SpriteStore& store, QWidget* parent) : QWidget(parent), store_(store) {
+PixelGrid::PixelGrid(SpriteStore& store, QWidget* parent)
+    : QWidget(parent),
+      store_(store),
+      shownRevision_(store.pixelRevision()),
+      shownBrush_(store.brushColour()) {
     setFixedSize(grid::kSide, grid::kSide);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted on each paint event, so Qt need not clear the area first.
@@ -53,6 +57,14 @@ void PixelGrid::setBackgroundColour(const QColor& colour) {
     if (colour == background_)
         return;
     background_ = colour;
+    update();
+}
+
+void PixelGrid::showStore() {
+    if (store_.pixelRevision() == shownRevision_ && store_.brushColour() == shownBrush_)
+        return;
+    shownRevision_ = store_.pixelRevision();
+    shownBrush_ = store_.brushColour();
     update();
 }
 
@@ -160,8 +172,16 @@ void PixelGrid::paintPixel(QPoint cell, Qt::MouseButton button) {
         return;
     if (button != Qt::LeftButton && button != Qt::RightButton)
         return;
+    const bool upToDate = store_.pixelRevision() == shownRevision_;
     store_.setPixel(cell.x(), cell.y(), button == Qt::LeftButton ? 1 : 0);
-    update(grid::cellRect(cell));
+    if (store_.pixelRevision() == shownRevision_)
+        return;  // the pixel already had that value
+    shownRevision_ = store_.pixelRevision();
+    // One changed cell repaints alone, unless the picture was out of date already.
+    if (upToDate)
+        update(grid::cellRect(cell));
+    else
+        update();
 }
 
 template <typename Change>

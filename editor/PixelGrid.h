@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <cstdint>
+
 #include "GridCursor.h"
 #include "SpriteStore.h"
 
@@ -24,6 +26,11 @@ public:
     // Repaints the whole grid when the colour changes.
     void setBackgroundColour(const QColor& colour);
     QColor backgroundColour() const { return background_; }
+
+    // Brings the picture in line with the store after a command: repaints the whole grid
+    // if the store's pixels or brush colour changed since the grid last showed them,
+    // whoever changed them. Clicks on the grid repaint their own cell.
+    void showStore();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,6 +55,9 @@ private:
     void changeCursor(Change change);
 
     SpriteStore& store_;
+    // What the picture on the screen shows, or is about to show once painted.
+    std::uint64_t shownRevision_;
+    ColourName shownBrush_;
     QColor background_{Qt::white};
     GridCursor cursor_;
     bool selecting_ = false;  // the left button went down on a cell and is still held

@@ -167,10 +167,10 @@ void TForm1::refresh() {
     setBackground(Panel17, state.Panel17.colour);
     setBackground(Panel18, state.Panel18.colour);
     StringGrid1->setBackgroundColour(state.StringGrid1.colour);
-    if (memoText_ != state.Memo1.text) {
-        memoText_ = state.Memo1.text;
-        Memo1->setPlainText(memoText_);
-    }
+    StringGrid1->showStore();
+    // Compared with what the box holds, so that it can never keep an old listing.
+    if (Memo1->toPlainText() != state.Memo1.text)
+        Memo1->setPlainText(state.Memo1.text);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -39,8 +39,6 @@ public:
     QPlainTextEdit& memo() { return *Memo1; }
     const EditorCommands& commands() const { return commands_; }
 
-    // What Exit without saving does to end the program; tests replace it.
-
     // Event handlers, one per control and event.
     void FormShow();
     bool FormCloseQuery();
@@ -80,8 +78,6 @@ private:
     MainWindowServices services_;
     EditorCommands commands_;
     bool shownBefore_ = false;
-    bool closeConfirmed_ = false;
-    QString memoText_;
 
     QFrame* Bevel1 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;

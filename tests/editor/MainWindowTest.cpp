@@ -14,8 +14,10 @@
 #include "GridGeometry.h"
 #include "ModalAnswer.h"
 #include "PixelGrid.h"
+#include "ScreenPixels.h"
 
 using vexilor::TForm1;
+using vexilor::grid::cellRect;
 
 namespace {
 
@@ -66,8 +68,20 @@ protected:
         click("Button1");
     }
     void clickCell(Qt::MouseButton button, int column, int row) {
-        QTest::mouseClick(child("StringGrid1"), button, {},
-                          vexilor::grid::cellRect(column, row).center());
+        QTest::mouseClick(child("StringGrid1"), button, {}, cellRect(column, row).center());
+    }
+    // The colour in the middle of a cell, as the screen shows it.
+    QColor shownFill(int column, int row) {
+        return onScreen(*child("StringGrid1")).pixelColor(cellRect(column, row).center());
+    }
+    // How many cells of the grid on the screen show the colour.
+    int cellsShowing(const QColor& colour) {
+        const QImage shown = onScreen(*child("StringGrid1"));
+        int count = 0;
+        for (int column = 0; column < 64; ++column)
+            for (int row = 0; row < 64; ++row)
+                count += shown.pixelColor(cellRect(column, row).center()) == colour;
+        return count;
     }
 
     QPointer<TForm1> window;
@@ -103,12 +117,13 @@ TEST_F(MainWindow, TypingLettersAsTheWidthShowsTheErrorBoxAndChangesNothing) {
     EXPECT_EQ(child<QComboBox>("ComboBox1")->currentText(), "abc");
 }
 
-TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteAndConvertsIt) {
+TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteConvertsItAndClearsItAgain) {
     EXPECT_FALSE(child("StringGrid1")->isEnabled() || child("Panel17")->isVisible());
     readyToPaint();
     EXPECT_EQ(label("Label5"), "Кисть: 5 - Зеленый");
     EXPECT_TRUE(child("Panel17")->isVisible());
-    EXPECT_EQ(child("Panel17")->palette().color(QPalette::Window), QColor(0, 128, 0));
+    const QColor darkGreen(0, 128, 0), brightGreen(0, 255, 0);
+    EXPECT_EQ(onScreen(*child("Panel17")).pixelColor(12, 8), darkGreen);
     // A diagonal from corner to corner, a dot at the top right, one diagonal pixel
     // cleared again, and a press beyond the sprite that sets nothing.
     for (int step = 0; step < 16; ++step)
@@ -116,9 +131,9 @@ TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteAndConvertsIt) {
     clickCell(Qt::LeftButton, 15, 0);
     clickCell(Qt::RightButton, 7, 7);
     clickCell(Qt::LeftButton, 16, 3);
-    const QImage picture = child("StringGrid1")->grab().toImage();
-    EXPECT_EQ(picture.pixelColor(vexilor::grid::cellRect(3, 3).center()), QColor(0, 255, 0));
-    EXPECT_EQ(picture.pixelColor(vexilor::grid::cellRect(7, 7).center()), QColor(Qt::black));
+    EXPECT_EQ(shownFill(3, 3), brightGreen);
+    EXPECT_EQ(shownFill(7, 7), QColor(Qt::black));
+    EXPECT_EQ(cellsShowing(brightGreen), 16);
 
     click("Button2");
     QStringList expected{"   A1: DATA 128, 64, 32, 16, 8, 4, 2, 0, ",
@@ -139,6 +154,23 @@ TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteAndConvertsIt) {
     EXPECT_EQ(shown.mid(0, expected.size()), expected);
     EXPECT_EQ(shown.size(), expected.size() + 2 + 3);  // two empty lines and the credits
     EXPECT_TRUE(child("Button4")->isEnabled());
+
+    // Clear again with the same background, from the button and, after painting, from
+    // the menu: the screen keeps no set pixel, and Convert gives nothing but zeros.
+    click("Button1");
+    EXPECT_EQ(cellsShowing(brightGreen), 0);
+    EXPECT_TRUE(window->memo().toPlainText().isEmpty());
+    clickCell(Qt::LeftButton, 2, 5);
+    EXPECT_EQ(cellsShowing(brightGreen), 1);
+    child<QAction>("N8")->trigger();
+    EXPECT_EQ(cellsShowing(brightGreen), 0);
+    click("Button2");
+    const QStringList zeros = window->listingLines();
+    for (int line = 0; line < 4; ++line)
+        EXPECT_TRUE(zeros[line].endsWith(": DATA 0, 0, 0, 0, 0, 0, 0, 0, "))
+            << zeros[line].toStdString();
+    for (int row = 0; row < 16; ++row)
+        EXPECT_EQ(zeros[6 + row], "    " + QString(16, '0'));
 }
 
 TEST_F(MainWindow, NoToTheCloseQuestionKeepsEverythingAndYesClosesTheWindow) {

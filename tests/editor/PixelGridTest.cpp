@@ -8,6 +8,7 @@
 
 #include "CoreTesting.h"
 #include "GridGeometry.h"
+#include "ScreenPixels.h"
 #include "SpriteListing.h"
 
 using vexilor::grid::cellRect;
@@ -32,16 +33,17 @@ protected:
         return false;
     }
 
-    // What the editor's Clear does to the grid.
+    // What the editor's Clear does to the grid, and the window after every command.
     void clear(const QColor& background = Qt::white) {
         store.clearPixels();
         grid.setEnabled(true);
         grid.setBackgroundColour(background);
+        grid.showStore();
     }
     void clickCell(Qt::MouseButton button, int column, int row, Qt::KeyboardModifiers keys = {}) {
         QTest::mouseClick(&grid, button, keys, cellRect(column, row).center());
     }
-    QImage picture() { return grid.grab().toImage(); }
+    QImage picture() { return onScreen(grid); }
     // The colour inside a cell, away from its edge where the focus frame lies.
     QColor fillOf(int column, int row) {
         return picture().pixelColor(cellRect(column, row).center());
