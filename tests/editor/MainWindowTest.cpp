@@ -209,6 +209,7 @@ TEST_F(MainWindow, ExitWithoutSavingEndsTheProgramAskingNothing) {
 
 TEST_F(MainWindow, NewGivesAFreshWindowInTheStartState) {
     readyToPaint();
+    clickCell(Qt::LeftButton, 4, 4);
     click("Button2");
     child<QAction>("N4")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -217,6 +218,8 @@ TEST_F(MainWindow, NewGivesAFreshWindowInTheStartState) {
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(splashShown, 2);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_EQ(cellsShowing(Qt::white), 64 * 64 - 1) << "all clear but the highlighted (0, 0)";
 
     EXPECT_EQ(label("Label7") + label("Label5") + label("Label6"), "Размер:Кисть:Фон: ");
     EXPECT_TRUE(child("ComboBox1")->isEnabled());
