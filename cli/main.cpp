@@ -9,6 +9,8 @@
 
 #include "Failure.h"
 #include "ListingFile.h"
+#include "SpectrumForms.h"
+#include "SpectrumOptions.h"
 #include "SpriteImage.h"
 #include "SpriteListing.h"
 
@@ -18,6 +20,8 @@ enum ExitCode { kSuccess = 0, kBadInput = 1, kBadUsage = 2 };
 
 const char kUsage[] =
     "Usage: vexilor-listing [--credits] [--invert] [-o FILE] IMAGE\n"
+    "       vexilor-listing --basic [--line N] [--address A] [--invert] [-o FILE] IMAGE\n"
+    "       vexilor-listing --tap TAPE [--name NAME] [--address A] [OPTIONS] IMAGE\n"
     "\n"
     "Writes the ZX Spectrum sprite listing of IMAGE (at most 64 x 64 pixels): one DATA\n"
     "line per 8 x 8 cell, then the sprite as rows of 0 and 1. The text is Windows-1251\n"
@@ -27,16 +31,24 @@ const char kUsage[] =
     "  --credits   add the credit lines, as the editor's Convert button does\n"
     "  --invert    set the light pixels instead of the dark ones\n"
     "  -o FILE     write to FILE instead of standard output\n"
+    "  --basic     write a Sinclair BASIC subroutine that POKEs the sprite's bytes into\n"
+    "              memory instead of the listing\n"
+    "  --line N    number the subroutine's lines from N in steps of 10 (default 9000)\n"
+    "  --tap TAPE  also write TAPE, a .tap file with the bytes as one CODE file\n"
+    "  --name NAME name the CODE file NAME (default: the picture's name, cut to 10)\n"
+    "  --address A put the bytes from address A on (default: USR \"A\", the\n"
+    "              user-defined graphics, which hold 21 cells; 65368 on the tape)\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
-    "Exit status: 0 success, 1 unreadable or unsuitable picture, 2 bad usage.\n";
+    "Exit status: 0 success, 1 unreadable or unsuitable picture or output, 2 bad usage.\n";
 
 struct Options {
     bool credits = false;
     bool invert = false;
     QString output;
     QString image;
+    vexilor::SpectrumOptions spectrum;
 };
 
 // Some image decoders print their complaints straight to standard error; the tool says
@@ -84,8 +96,15 @@ QStringList listingLines(const vexilor::SpriteListing& listing) {
 int convert(const Options& options) {
     try {
         const auto store = readSprite(options);
-        const QByteArray bytes =
-            vexilor::listingFileBytes(listingLines(vexilor::makeListing(store, options.credits)));
+        const QByteArray bytes = options.spectrum.basic
+                                     ? vexilor::basicSubroutineFile(store, options.spectrum)
+                                     : vexilor::listingFileBytes(listingLines(
+                                           vexilor::makeListing(store, options.credits)));
+        if (!options.spectrum.tape.isEmpty()) {
+            vexilor::writeFileSafely(
+                options.spectrum.tape,
+                vexilor::spriteTapeFile(store, options.spectrum, options.image));
+        }
         if (options.output.isEmpty()) {
             std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
             if (std::fflush(stdout) != 0)
@@ -125,6 +144,10 @@ int main(int argc, char* argv[]) {
             if (++i == arguments.size())
                 return usageError("option -o needs a file name");
             options.output = arguments[i];
+        } else if (QString problem;
+                   vexilor::takeSpectrumOption(arguments, i, options.spectrum, problem)) {
+            if (!problem.isEmpty())
+                return usageError(problem);
         } else if (argument.startsWith('-') && argument != "-") {
             return usageError(QStringLiteral("unknown option '%1'").arg(argument));
         } else if (!options.image.isEmpty()) {
@@ -135,5 +158,9 @@ int main(int argc, char* argv[]) {
     }
     if (options.image.isEmpty())
         return usageError("no picture file given");
+    if (const QString conflict =
+            vexilor::spectrumOptionsConflict(options.spectrum, options.credits);
+        !conflict.isEmpty())
+        return usageError(conflict);
     return convert(options);
 }

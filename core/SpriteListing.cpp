@@ -4,22 +4,14 @@
 #include <charconv>
 #include <string_view>
 
+#include "SpriteBytes.h"
+
 namespace vexilor {
 
 namespace {
 
-constexpr int kCellSize = 8;
-
-int cellByte(const SpriteStore& store, int left, int row) {
-    int value = 0;
-    for (int x = 0; x < kCellSize; ++x) {
-        value = value * 2 + (store.pixel(left + x, row) != 0 ? 1 : 0);
-    }
-    return value;
-}
-
-std::string cellLine(const SpriteStore& store, int cellColumn, int cellRow) {
-    // "   A1: DATA " and eight values of at most three digits, each with ", ".
+// "   A1: DATA " and the cell's eight values of at most three digits, each with ", ".
+std::string cellLine(int cellColumn, int cellRow, const std::uint8_t* values) {
     char buffer[16 + kCellSize * 5];
     char* end = buffer;
     for (char c : {' ', ' ', ' ', static_cast<char>('A' + cellColumn)})
@@ -28,8 +20,7 @@ std::string cellLine(const SpriteStore& store, int cellColumn, int cellRow) {
     for (char c : std::string_view(": DATA "))
         *end++ = c;
     for (int y = 0; y < kCellSize; ++y) {
-        const int value = cellByte(store, cellColumn * kCellSize, cellRow * kCellSize + y);
-        end = std::to_chars(end, buffer + sizeof buffer, value).ptr;
+        end = std::to_chars(end, buffer + sizeof buffer, values[y]).ptr;
         *end++ = ',';
         *end++ = ' ';
     }
@@ -55,16 +46,14 @@ const std::vector<std::string>& creditLines() {
 }
 
 SpriteListing makeListing(const SpriteStore& store, bool withCredits) {
-    const int cellRows = store.height() / kCellSize;
-    const int cellColumns = store.width() / kCellSize;
+    const std::vector<std::uint8_t> bytes = spriteBytes(store);
+    const int cells = static_cast<int>(bytes.size()) / kCellSize;
+    const int columns = cellColumns(store);
 
     SpriteListing lines;
-    lines.reserve(static_cast<std::size_t>(std::max(cellRows * cellColumns, 0) +
-                                           std::max(store.height(), 0) + 7));
-    for (int r = 0; r < cellRows; ++r) {
-        for (int c = 0; c < cellColumns; ++c)
-            lines.push_back(cellLine(store, c, r));
-    }
+    lines.reserve(static_cast<std::size_t>(cells + std::max(store.height(), 0) + 7));
+    for (int i = 0; i < cells; ++i)
+        lines.push_back(cellLine(i % columns, i / columns, &bytes[i * kCellSize]));
     lines.emplace_back();
     lines.emplace_back();
     for (int y = 0; y < store.height(); ++y)

@@ -1,45 +1,6 @@
-#include <gmock/gmock.h>
-#include <sys/wait.h>
-
-#include <QImage>
-#include <QTemporaryDir>
-
-#include "TestFiles.h"
+#include "ListingToolRun.h"
 
 using testing::HasSubstr;
-
-namespace {
-
-class ListingTool : public testing::Test {
-protected:
-    struct Run {
-        int exitCode = -1;
-        QByteArray out, err;
-    };
-
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    Run run(const QString& arguments) {
-        const QString command = QStringLiteral("'%1' %2 >'%3' 2>'%4'")
-                                    .arg(LISTING_TOOL, arguments, path("out"), path("err"));
-        const int status = std::system(command.toLocal8Bit().constData());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(path("out")),
-                readFile(path("err"))};
-    }
-
-    // An 8 x 8 plain PBM with the diagonal from the top-left corner set.
-    QString diagonalPbm() {
-        QByteArray pbm = "P1\n8 8\n";
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                pbm += x == y ? "1 " : "0 ";
-        EXPECT_TRUE(writeFile(path("diagonal.pbm"), pbm));
-        return path("diagonal.pbm");
-    }
-};
-
-}  // namespace
 
 TEST_F(ListingTool, WritesTheListingOfAPbmAsWindows1251WithCrLfToOutputOrAFile) {
     const Run plain = run(diagonalPbm());
@@ -94,7 +55,10 @@ TEST_F(ListingTool, RefusesBadPicturesWithExitOneAndLeavesTheOutputFileAlone) {
 }
 
 TEST_F(ListingTool, RefusesBadUsageWithExitTwo) {
-    for (const char* arguments : {"", "--bogus x.png", "-o", "a.png b.png"}) {
+    for (const char* arguments :
+         {"", "--bogus x.png", "-o", "a.png b.png", "--tap", "--line 9000 x.png",
+          "--basic --line 0 x.png", "--basic --address 1000 x.png", "--tap t.tap --address x x.png",
+          "--name hero x.png", "--address 40000 x.png", "--basic --credits x.png"}) {
         const Run bad = run(arguments);
         EXPECT_EQ(bad.exitCode, 2) << arguments;
         EXPECT_FALSE(bad.err.isEmpty()) << arguments;

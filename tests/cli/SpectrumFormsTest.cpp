@@ -1,0 +1,209 @@
+#include <libspectrum.h>
+
+#include <QRegularExpression>
+
+#include "ListingToolRun.h"
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+
+namespace {
+
+class SpectrumForms : public ListingTool {
+protected:
+    // A 16 x 16 "R" over a bar: four cells, each with bytes of its own.
+    QString letterPng(const QString& name) {
+        static const char* const rows[] = {
+            "................", ".############...", ".##.........##..", ".##..........##.",
+            ".##..........##.", ".##.........##..", ".############...", ".##.....##......",
+            ".##......##.....", ".##.......##....", ".##........##...", ".##.........##..",
+            ".##..........##.", ".##...........##", "................", "################",
+        };
+        return png(name, 16, 16, [](int x, int y) { return rows[y][x] == '#'; });
+    }
+
+    // The byte values of the listing's DATA lines, in order.
+    std::vector<int> listingValues(const QString& picture) {
+        std::vector<int> values;
+        for (const QString& line : QString::fromLatin1(run(picture).out).split("\r\n")) {
+            if (line.contains(": DATA "))
+                for (const QString& value :
+                     line.section(": DATA ", 1).split(", ", Qt::SkipEmptyParts))
+                    values.push_back(value.toInt());
+        }
+        return values;
+    }
+
+    // The blocks of a tape file as libspectrum reads them, each with its flag byte first
+    // and its checksum last.
+    static std::vector<QByteArray> tapeBlocks(const QString& file) {
+        static const bool started = libspectrum_init() == LIBSPECTRUM_ERROR_NONE;
+        EXPECT_TRUE(started);
+        const QByteArray bytes = readFile(file);
+        libspectrum_tape* tape = libspectrum_tape_alloc();
+        std::vector<QByteArray> blocks;
+        const auto status =
+            libspectrum_tape_read(tape, reinterpret_cast<const libspectrum_byte*>(bytes.data()),
+                                  static_cast<size_t>(bytes.size()), LIBSPECTRUM_ID_UNKNOWN,
+                                  file.toLocal8Bit().constData());
+        EXPECT_EQ(status, LIBSPECTRUM_ERROR_NONE) << qPrintable(file);
+        libspectrum_tape_iterator next;
+        for (auto* block = libspectrum_tape_iterator_init(&next, tape); block != nullptr;
+             block = libspectrum_tape_iterator_next(&next)) {
+            EXPECT_EQ(libspectrum_tape_block_type(block), LIBSPECTRUM_TAPE_BLOCK_ROM);
+            blocks.emplace_back(reinterpret_cast<const char*>(libspectrum_tape_block_data(block)),
+                                static_cast<qsizetype>(libspectrum_tape_block_data_length(block)));
+        }
+        libspectrum_tape_free(tape);
+        return blocks;
+    }
+
+    // A ROM block's checksum makes the XOR of all its bytes zero.
+    static bool checksumHolds(const QByteArray& block) {
+        char sum = 0;
+        for (char byte : block)
+            sum ^= byte;
+        return !block.isEmpty() && sum == 0;
+    }
+
+    static int word(const QByteArray& bytes, int at) {
+        return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8;
+    }
+
+    // The values that a Spectrum READs from the DATA lines of a BASIC program: the hidden
+    // five-byte number after each number's digits (a small whole number is 0, sign, low
+    // byte, high byte, 0).
+    static std::vector<int> dataValues(const QByteArray& program) {
+        std::vector<int> values;
+        for (int line = 0; line + 4 <= program.size(); line += 4 + word(program, line + 2)) {
+            const QByteArray body = program.mid(line + 4, word(program, line + 2));
+            if (!body.startsWith('\xE4'))  // DATA
+                continue;
+            for (auto at = body.indexOf('\x0E'); at >= 0; at = body.indexOf('\x0E', at + 6)) {
+                EXPECT_EQ(body.mid(at + 1, 2), QByteArray(2, '\0')) << "not a small whole number";
+                values.push_back(word(body, static_cast<int>(at) + 3));
+            }
+        }
+        return values;
+    }
+
+    static std::vector<int> bytesOf(const QByteArray& data) {
+        std::vector<int> values;
+        for (char byte : data)
+            values.push_back(quint8(byte));
+        return values;
+    }
+};
+
+}  // namespace
+
+TEST_F(SpectrumForms, ConvertingToBasicGivesASubroutineThatZmakebasReadsAsTheListingsBytes) {
+    const Run diagonal = run("--basic " + diagonalPbm());
+    EXPECT_EQ(diagonal.exitCode, 0) << diagonal.err.constData();
+    EXPECT_EQ(diagonal.out,
+              "9000 RESTORE 9010: FOR i=0 TO 7: READ b: POKE USR \"A\"+i,b: NEXT i\n"
+              "9010 DATA 128,64,32,16,8,4,2,1\n"
+              "9020 RETURN\n");
+
+    // A game's own lines come before the subroutine; zmakebas makes a tape of both.
+    const QString letter = letterPng("letter.png");
+    const Run toFile = run("--basic --line 100 -o " + path("sub.bas") + " " + letter);
+    EXPECT_EQ(toFile.exitCode, 0) << toFile.err.constData();
+    EXPECT_TRUE(toFile.out.isEmpty());
+    ASSERT_TRUE(writeFile(path("game.bas"), "10 GO SUB 100\n20 PRINT CHR$ 144;CHR$ 145\n30 STOP\n" +
+                                                readFile(path("sub.bas"))));
+    const Run made = shell(QStringLiteral("zmakebas -a 10 -n game -o '%1' '%2'")
+                               .arg(path("game.tap"), path("game.bas")));
+    ASSERT_EQ(made.exitCode, 0) << "zmakebas: " << made.err.constData();
+    EXPECT_TRUE(made.err.isEmpty()) << made.err.constData();
+    const auto blocks = tapeBlocks(path("game.tap"));
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_TRUE(checksumHolds(blocks[1]));
+    EXPECT_EQ(dataValues(blocks[1].mid(1, blocks[1].size() - 2)), listingValues(letter));
+
+    // Elsewhere in memory a 64 x 64 sprite fits, up to the last line number.
+    const QString full = png("full.png", 64, 64, [](int x, int y) { return (x * y + x) % 3 == 0; });
+    const Run high = run("--basic --address 30000 --line 9349 -o " + path("high.bas") + " " + full);
+    EXPECT_EQ(high.exitCode, 0) << high.err.constData();
+    const QByteArray text = readFile(path("high.bas"));
+    EXPECT_TRUE(text.startsWith(
+        "9349 RESTORE 9359: FOR i=0 TO 511: READ b: POKE 30000+i,b: NEXT i\n9359 DATA "));
+    EXPECT_TRUE(text.endsWith("\n9999 RETURN\n"));
+    EXPECT_FALSE(text.contains('\r'));
+    EXPECT_EQ(shell(QStringLiteral("zmakebas -o '%1' '%2'").arg(path("high.tap"), path("high.bas")))
+                  .exitCode,
+              0);
+    const auto highBlocks = tapeBlocks(path("high.tap"));
+    ASSERT_EQ(highBlocks.size(), 2u);
+    EXPECT_EQ(dataValues(highBlocks[1].mid(1, highBlocks[1].size() - 2)), listingValues(full));
+}
+
+TEST_F(SpectrumForms, ConvertingToATapeWritesOneCodeFileThatLibspectrumAndTzxlistRead) {
+    const QString letter = letterPng("hero.png");
+    const Run both = run("--tap " + path("hero.tap") + " " + letter);
+    EXPECT_EQ(both.exitCode, 0) << both.err.constData();
+    EXPECT_EQ(both.out, run(letter).out);  // the listing as ever
+
+    const auto blocks = tapeBlocks(path("hero.tap"));
+    ASSERT_EQ(blocks.size(), 2u);
+    const QByteArray header = blocks[0];
+    ASSERT_EQ(header.size(), 19);
+    EXPECT_EQ(header[0], '\x00');  // header flag
+    EXPECT_EQ(header[1], '\x03');  // CODE
+    EXPECT_EQ(header.mid(2, 10), "hero      ");
+    EXPECT_THAT((std::vector{word(header, 12), word(header, 14), word(header, 16)}),
+                ElementsAre(32, 65368, 32768));  // length, address, as SAVE ... CODE
+    EXPECT_TRUE(checksumHolds(header));
+    EXPECT_EQ(blocks[1][0], '\xFF');  // data flag
+    EXPECT_EQ(bytesOf(blocks[1].mid(1, 32)), listingValues(letter));
+    EXPECT_TRUE(checksumHolds(blocks[1]));
+
+    const Run listed = shell("tzxlist " + path("hero.tap"));
+    ASSERT_EQ(listed.exitCode, 0) << "tzxlist: " << listed.err.constData();
+    EXPECT_THAT(listed.out.toStdString(), HasSubstr("Bytes: \"hero      \" CODE  65368, 32"));
+    EXPECT_EQ(listed.out.count("(PASS)"), 2) << listed.out.constData();
+
+    // A chosen name and address, with the subroutine on standard output in the same run;
+    // a long picture name is cut to ten characters.
+    const Run named =
+        run("--basic --tap " + path("named.tap") + " --name Sprite-1 --address 0x9C40 " + letter);
+    EXPECT_EQ(named.exitCode, 0) << named.err.constData();
+    EXPECT_THAT(named.out.toStdString(), HasSubstr("POKE 40000+i,b"));
+    EXPECT_THAT(shell("tzxlist " + path("named.tap")).out.toStdString(),
+                HasSubstr("Bytes: \"Sprite-1  \" CODE  40000, 32"));
+    EXPECT_EQ(run("--tap " + path("long.tap") + " " + letterPng("a-long-sprite.v2.png")).exitCode,
+              0);
+    EXPECT_EQ(tapeBlocks(path("long.tap"))[0].mid(2, 10), "a-long-spr");
+}
+
+TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBehind) {
+    const QString wide = png("wide.png", 48, 64, [](int, int) { return false; });
+    const QString tiny = png("tiny.png", 4, 4, [](int, int) { return true; });
+    const QString diagonal = diagonalPbm();
+    ASSERT_TRUE(writeFile(path("old.tap"), "old tape"));
+    const QString tape = " --tap " + path("new.tap") + " ";
+    const std::pair<QString, const char*> cases[] = {
+        {"--basic " + wide,
+         "the sprite has 48 cells of 8 x 8 pixels, but the user-defined "
+         "graphics hold 21; give --address to store it elsewhere"},
+        {tape + wide, "graphics hold 21"},
+        {tape + "--address 65500 " + wide,
+         "348 of the sprite's 384 bytes would not fit below 65536 from address 65500"},
+        {"--basic --line 9980 " + diagonal, "start it at line 9979 at the latest"},
+        {tape + "--name abcdefghijk " + diagonal,
+         "has 11 characters; a Spectrum tape name has at most 10"},
+        {tape + "--name 'caf\u00e9' " + diagonal, "cannot show; use printable ASCII"},
+        {tape + "--name 'tab\there' " + diagonal, "cannot show"},
+        {tape + tiny, "no full 8 x 8 cell"},
+        {"--tap " + path("no/such/folder/new.tap ") + diagonal, "Cannot create file"},
+        {"--tap " + path("old.tap") + " --name abcdefghijk " + diagonal, "at most 10"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const Run refused = run(arguments);
+        EXPECT_EQ(refused.exitCode, 1) << qPrintable(arguments);
+        EXPECT_THAT(refused.err.toStdString(), HasSubstr(message));
+        EXPECT_EQ(refused.err.count('\n'), 1) << refused.err.constData();
+        EXPECT_FALSE(QFile::exists(path("new.tap"))) << qPrintable(arguments);
+    }
+    EXPECT_EQ(readFile(path("old.tap")), "old tape");
+}
