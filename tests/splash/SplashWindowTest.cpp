@@ -19,14 +19,15 @@ using vexilor::TForm2;
 
 namespace {
 
-// The offscreen platform cannot make windows translucent or raise them and says so on
-// every attempt (the splash window is simply opaque there); these tests keep it quiet.
+// The splash window asks the window system for nothing it refuses: a warning such as
+// "This plugin does not support setting window opacity" fails the test that caused it.
 QtMessageHandler standardHandler = nullptr;
-[[maybe_unused]] const bool quietAboutOffscreenLimits =
+[[maybe_unused]] const bool warningsFail =
     (standardHandler = qInstallMessageHandler(
          [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-             if (!message.startsWith(QLatin1String("This plugin does not support")))
-                 standardHandler(type, context, message);
+             standardHandler(type, context, message);
+             if (type != QtDebugMsg && type != QtInfoMsg)
+                 ADD_FAILURE() << "warning: " << message.toStdString();
          })) != nullptr;
 
 // Stands in for the program's main window: like the real one, its show event runs the
@@ -70,6 +71,18 @@ struct Program {
     }
 };
 
+// These tests run on X11 and again on Wayland, whose compositors neither make a window
+// translucent nor let it choose its place.
+bool onX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// The opacity the window system is given for a splash window's alpha value: on Wayland
+// the window is opaque throughout.
+double shownOpacity(int alpha) {
+    return onX11() ? alpha / 255.0 : 1.0;
+}
+
 // Whether the platform has put the window on the screen (QWidget::isVisible is true
 // already during the show event, before that happens).
 bool onScreen(const QWidget& window) {
@@ -100,7 +113,7 @@ TEST(ANewSplashWindow, FadesInOutOfSightInStepsOfFiveAndItsTimerEndsForGoodAt255
     EXPECT_FALSE(splash.isVisible());
     EXPECT_EQ(splash.size(), QSize(608, 374));
     EXPECT_EQ(splash.Image1->geometry(), splash.rect()) << "the picture fills it";
-    EXPECT_EQ(splash.windowOpacity(), 0.0);
+    EXPECT_EQ(splash.windowOpacity(), shownOpacity(0));
 
     std::vector<int> values{splash.AlphaBlendValue()};
     int blendedTicks = 0;
@@ -140,7 +153,7 @@ TEST(ClickingThePicture, DuringTheFadeInHidesItBringsTheMainWindowAndTheFadeInEn
     clickPicture(splash);
 
     EXPECT_EQ(splash.AlphaBlendValue(), alpha) << "the fade-out holds the thread: no tick";
-    EXPECT_DOUBLE_EQ(splash.windowOpacity(), alpha / 255.0) << "its alpha is kept";
+    EXPECT_DOUBLE_EQ(splash.windowOpacity(), shownOpacity(alpha)) << "its alpha is kept";
     EXPECT_FALSE(splash.isVisible());
     EXPECT_TRUE(mainWindow.isVisible());
     ASSERT_TRUE(fadeInEnds(splash));
@@ -180,7 +193,9 @@ TEST(StartingNewAndAbout, ShowTheMainWindowOnceTheSplashIsGoneThenAboutShowsAFre
         EXPECT_TRUE(program.form2().isVisible());
         EXPECT_EQ(program.form2().windowOpacity(), 1.0) << "opaque at once";
         EXPECT_FALSE(program.form2().AlphaBlend());
-        EXPECT_EQ(program.form2().pos(), lastPlace);
+        if (onX11()) {
+            EXPECT_EQ(program.form2().pos(), lastPlace);
+        }
         EXPECT_FALSE(onScreen(*program.form1));
         clickPicture(program.form2());
     });
@@ -206,9 +221,11 @@ TEST(AboutTwiceThenNewThenClosing, ReplaceAVisibleSplashAtOnceAndReportItCannotB
     TForm2& second = program.form2();
     EXPECT_TRUE(second.isVisible());
     EXPECT_EQ(second.AlphaBlendValue(), 0);
-    EXPECT_EQ(second.windowOpacity(), 0.0);
-    const QSize desktop = vexilor::virtualScreenSize();
-    EXPECT_EQ(second.pos(), QPoint((desktop.width() - 608) / 2, (desktop.height() - 374) / 2));
+    EXPECT_EQ(second.windowOpacity(), shownOpacity(0));
+    if (onX11()) {
+        const QSize desktop = vexilor::virtualScreenSize();
+        EXPECT_EQ(second.pos(), QPoint((desktop.width() - 608) / 2, (desktop.height() - 374) / 2));
+    }
 
     program.form1 = std::make_unique<StandInMainWindow>(program.splash);
     program.form1->show();
