@@ -21,6 +21,28 @@ void forgetTheCallersDesktop() {
         qunsetenv(variable);
 }
 
+// Points Qt at the suite's X server, or, for the registration of the tests that run on
+// Wayland, at its Wayland compositor. Answers what is missing, or null.
+const char* chooseWindowSystem() {
+    if (qgetenv("VEXILOR_TEST_PLATFORM") == "wayland") {
+        const QByteArray socket = testWaylandSocket();
+        if (socket.isEmpty())
+            return "these tests need the suite's Wayland compositor, which is not running; run "
+                   "them through ctest, which starts it";
+        qputenv("WAYLAND_DISPLAY", socket);
+        qunsetenv("DISPLAY");
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        return nullptr;
+    }
+    const QByteArray display = testXDisplay();
+    if (display.isEmpty())
+        return "these tests show windows and need an X display; run them through ctest, which "
+               "starts one, or set DISPLAY";
+    qputenv("DISPLAY", display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -31,30 +53,9 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
 
     forgetTheCallersDesktop();
-    // One registration of the tests runs them on the suite's Wayland compositor.
-    if (qgetenv("VEXILOR_TEST_PLATFORM") == "wayland") {
-        const QByteArray socket = testWaylandSocket();
-        if (socket.isEmpty()) {
-            std::fprintf(stderr,
-                         "%s: these tests need the suite's Wayland compositor, which is not "
-                         "running; run them through ctest, which starts it\n",
-                         argv[0]);
-            return 1;
-        }
-        qputenv("WAYLAND_DISPLAY", socket);
-        qunsetenv("DISPLAY");
-        qputenv("QT_QPA_PLATFORM", "wayland");
-    } else {
-        const QByteArray display = testXDisplay();
-        if (display.isEmpty()) {
-            std::fprintf(stderr,
-                         "%s: these tests show windows and need an X display; run them "
-                         "through ctest, which starts one, or set DISPLAY\n",
-                         argv[0]);
-            return 1;
-        }
-        qputenv("DISPLAY", display);
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (const char* missing = chooseWindowSystem()) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], missing);
+        return 1;
     }
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
