@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,18 +57,6 @@ protected:
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
 
-// A value of the program's desktop entry, as the desktop reads it.
-QString desktopEntryValue(const QString& key) {
-    QFile entry(QStringLiteral(DESKTOP_ENTRY_FILE));
-    if (!entry.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    for (const QString& line : QString::fromUtf8(entry.readAll()).split('\n')) {
-        if (line.startsWith(key + '='))
-            return line.mid(key.size() + 1);
-    }
-    return {};
-}
-
 // Where the placement rule puts a window of that outer size on the suite's screen.
 QPoint centredOnTheScreen(QSize outer) {
     const QSize screen = QGuiApplication::primaryScreen()->size();
@@ -109,14 +98,19 @@ TEST_F(AFreshHome, OnAWaylandDesktopUsesItsXServerCentredAndNamedAfterItsMenuEnt
     environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
     RunningProgram program(QStringLiteral(EDITOR_PROGRAM), environment);
 
-    const QString entryClass = desktopEntryValue(QStringLiteral("StartupWMClass"));
+    const QString entryClass = QSettings(QStringLiteral(DESKTOP_ENTRY_FILE), QSettings::IniFormat)
+                                   .value(QStringLiteral("Desktop Entry/StartupWMClass"))
+                                   .toString();
     const QString entryName = QFileInfo(QStringLiteral(DESKTOP_ENTRY_FILE)).completeBaseName();
     ASSERT_FALSE(entryClass.isEmpty()) << "the desktop entry names no window class";
     // The window of that title, found on the X server, centred and named after the entry.
     const auto expectPlacedAndNamed = [&](const QString& title) {
         const QRect window = program.waitForWindow(title);
-        EXPECT_FALSE(window.isEmpty()) << title.toStdString() << " is not on the X server\n"
-                                       << program.errorOutput().toStdString();
+        if (window.isEmpty()) {
+            ADD_FAILURE() << title.toStdString() << " is not on the X server\n"
+                          << program.errorOutput().toStdString();
+            return window;
+        }
         EXPECT_EQ(window.topLeft(), centredOnTheScreen(window.size())) << title.toStdString();
         EXPECT_THAT(program.windowStrings(title, QStringLiteral("WM_CLASS")),
                     testing::ElementsAre(testing::_, entryClass));
@@ -133,8 +127,6 @@ TEST_F(AFreshHome, OnAWaylandDesktopUsesItsXServerCentredAndNamedAfterItsMenuEnt
     EXPECT_EQ(program.waitForExit(), 0);
     EXPECT_EQ(program.errorOutput(), QString()) << "the program warned about something";
 }
-
-}  // namespace
 
 // Only where the user chose nothing, and an X server is there, is X11 asked for first.
 TEST(ChoosingTheWindowSystem, KeepsTheUsersChoiceAndAsksForX11FirstOtherwise) {
@@ -155,3 +147,5 @@ TEST(ChoosingTheWindowSystem, KeepsTheUsersChoiceAndAsksForX11FirstOtherwise) {
     qputenv("QT_QPA_PLATFORM", testPlatform);
     qputenv("DISPLAY", testDisplay);
 }
+
+}  // namespace

@@ -8,11 +8,16 @@ namespace {
 
 constexpr int kPatienceMs = 20000;
 
-QString xdotool(const QStringList& arguments) {
+// What an X tool (xdotool, xprop) writes.
+QString outputOf(const QString& program, const QStringList& arguments) {
     QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.start(program, arguments);
     tool.waitForFinished(kPatienceMs);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+QString xdotool(const QStringList& arguments) {
+    return outputOf(QStringLiteral("xdotool"), arguments);
 }
 
 }  // namespace
@@ -62,13 +67,10 @@ QStringList RunningProgram::windowStrings(const QString& title, const QString& p
     if (window.isEmpty())
         return {};
     // A line of the form NAME(TYPE) = "first", "second".
-    QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {"-id", window, property});
-    xprop.waitForFinished(kPatienceMs);
     QStringList strings;
     static const QRegularExpression quoted(QStringLiteral("\"([^\"]*)\""));
     for (const QRegularExpressionMatch& match :
-         quoted.globalMatch(QString::fromUtf8(xprop.readAllStandardOutput())))
+         quoted.globalMatch(outputOf(QStringLiteral("xprop"), {"-id", window, property})))
         strings << match.captured(1);
     return strings;
 }
