@@ -17,7 +17,7 @@ xcb_atom_t internedAtom(xcb_connection_t* connection, const char* name) {
         xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
     const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
+    std::free(reply);
     return atom;
 }
 
