@@ -18,4 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vexilor.example.org/)
 # Dependencies come from the binaries' shared libraries, through dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# The program prefers X11, which every Wayland desktop offers too; Qt's Wayland plugin is
+# needed only where no X server runs, or when the user chooses Wayland.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)
 include(CPack)

@@ -7,12 +7,14 @@
 #include <memory>
 
 #include "CurrentPrinter.h"
+#include "DesktopEntry.h"
 #include "ForgetfulSettings.h"
 #include "ListingPrint.h"
 #include "ListingSaver.h"
 #include "MainWindowServices.h"
 #include "SplashScreens.h"
 #include "Unit1.h"
+#include "WindowSystemChoice.h"
 
 namespace {
 
@@ -47,7 +49,9 @@ bool styleChosenByUser(int argc, char** argv) {
 
 int main(int argc, char* argv[]) {
     const bool userStyle = styleChosenByUser(argc, argv);
+    vexilor::preferX11(argc, argv);
     QApplication application(argc, argv);
+    vexilor::nameDesktopEntry(QStringLiteral(DESKTOP_ENTRY_NAME));
     // Nothing of this run, not even the save dialog's last folder, outlives it.
     const vexilor::ForgetfulSettings forgetful;
     // The window's fixed pixel layout was drawn for the classic look, where a group box's

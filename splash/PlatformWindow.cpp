@@ -26,14 +26,25 @@ void pushToWindowSystem(const QWidget& window) {
         xcb_flush(x11->connection());
 }
 
+// Whether the window system gives a top-level window a constant alpha. X11 does (seen
+// where a compositor runs); Wayland and offscreen refuse, with a warning at every call,
+// so there the alpha is never asked for.
+bool windowAlphaAvailable() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
 }  // namespace
 
 void setWindowAlpha(QWidget& window, unsigned char alpha) {
+    if (!windowAlphaAvailable())
+        return;
     window.setWindowOpacity(alpha / 255.0);
     pushToWindowSystem(window);
 }
 
 void clearWindowAlpha(QWidget& window) {
+    if (!windowAlphaAvailable())
+        return;
     window.setWindowOpacity(1.0);
     window.update();
     pushToWindowSystem(window);
@@ -43,6 +54,10 @@ void fadeOutAndHide(QWidget& window, std::chrono::milliseconds duration) {
     using Clock = std::chrono::steady_clock;
     if (!window.isVisible())
         return;
+    if (!windowAlphaAvailable()) {
+        window.hide();
+        return;
+    }
     const qreal startOpacity = window.windowOpacity();
     const auto start = Clock::now();
     const auto end = start + duration;

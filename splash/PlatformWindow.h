@@ -6,8 +6,8 @@ class QWidget;
 
 // Small stand-ins for what the desktop does to whole windows, for the splash window.
 // (The editor keeps its own desktop helpers; neither library may depend on the other,
-// hence a namespace of their own.) Where the platform cannot make windows translucent
-// (no compositor, offscreen), the window simply stays opaque.
+// hence a namespace of their own.) Where the window system cannot make windows
+// translucent, the window simply stays opaque.
 namespace vexilor::platform {
 
 // Makes a top-level window translucent with a constant alpha: 0 invisible, 255 opaque.
@@ -19,7 +19,8 @@ void clearWindowAlpha(QWidget& window);
 // Fades a visible window from its current look to nothing over `duration` and hides
 // it, holding the thread meanwhile: no event (tick, click, paint) is handled until it
 // returns. The window keeps its alpha for the next showing. A hidden window is left
-// as it is, at once.
+// as it is, at once. Without window alpha the window is hidden at once: a second of a
+// still picture would look like a program that hangs.
 void fadeOutAndHide(QWidget& window, std::chrono::milliseconds duration);
 
 // Marks the window visible (no change if it already is) and brings it to the front.

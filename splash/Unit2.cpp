@@ -23,7 +23,6 @@ constexpr int tickMilliseconds = 5;
 constexpr unsigned char fadeStep = 5;
 constexpr auto fadeOutDuration = std::chrono::milliseconds(1000);
 
-// Centred on the whole virtual desktop, never above or left of its origin.
 // Disables every other visible, enabled top-level window and answers them, so that
 // they can be enabled again when the modal run ends.
 QList<QPointer<QWidget>> disableOtherWindows(const QWidget& modal) {

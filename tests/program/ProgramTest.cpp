@@ -4,11 +4,16 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "RunningProgram.h"
+#include "TestDisplays.h"
 #include "TestFiles.h"
+#include "WindowSystemChoice.h"
 
 namespace {
 
@@ -52,6 +57,12 @@ protected:
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
 
+// Where the placement rule puts a window of that outer size on the suite's screen.
+QPoint centredOnTheScreen(QSize outer) {
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    return QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+}
+
 TEST_F(AFreshHome, HoldsNothingButTheSavedListingAfterARun) {
     RunningProgram program(QStringLiteral(EDITOR_PROGRAM), environment);
     const QPoint client = startUsing(program);
@@ -73,6 +84,68 @@ TEST_F(AFreshHome, HoldsNothingButTheSavedListingAfterARun) {
     program.click(client + kExitWithoutSavingButton);
     EXPECT_EQ(program.waitForExit(), 0);
     EXPECT_THAT(filesInHome(), testing::ElementsAre("sprite.txt"));
+}
+
+// A Wayland desktop such as KDE Plasma, where the program's Wayland plugin is installed,
+// runs an X server beside the compositor: the program goes there, where its windows fade
+// and stand in the middle of the screen, and the desktop finds its menu entry and icon.
+TEST_F(AFreshHome, OnAWaylandDesktopUsesItsXServerCentredAndNamedAfterItsMenuEntry) {
+    const QByteArray compositor = testWaylandSocket();
+    ASSERT_FALSE(compositor.isEmpty()) << "the suite's Wayland compositor is not running";
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromLocal8Bit(compositor));
+    environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
+    RunningProgram program(QStringLiteral(EDITOR_PROGRAM), environment);
+
+    const QString entryClass = QSettings(QStringLiteral(DESKTOP_ENTRY_FILE), QSettings::IniFormat)
+                                   .value(QStringLiteral("Desktop Entry/StartupWMClass"))
+                                   .toString();
+    const QString entryName = QFileInfo(QStringLiteral(DESKTOP_ENTRY_FILE)).completeBaseName();
+    ASSERT_FALSE(entryClass.isEmpty()) << "the desktop entry names no window class";
+    // The window of that title, found on the X server, centred and named after the entry.
+    const auto expectPlacedAndNamed = [&](const QString& title) {
+        const QRect window = program.waitForWindow(title);
+        if (window.isEmpty()) {
+            ADD_FAILURE() << title.toStdString() << " is not on the X server\n"
+                          << program.errorOutput().toStdString();
+            return window;
+        }
+        EXPECT_EQ(window.topLeft(), centredOnTheScreen(window.size())) << title.toStdString();
+        EXPECT_THAT(program.windowStrings(title, QStringLiteral("WM_CLASS")),
+                    testing::ElementsAre(testing::_, entryClass));
+        EXPECT_THAT(program.windowStrings(title, QStringLiteral("_KDE_NET_WM_DESKTOP_FILE")),
+                    testing::ElementsAre(entryName));
+        return window;
+    };
+    const QRect splash = expectPlacedAndNamed(QStringLiteral("Form2"));
+    ASSERT_FALSE(splash.isEmpty());
+    program.click(splash.center());
+    const QRect window = expectPlacedAndNamed(QStringLiteral("Vexilor ver.2.0"));
+    ASSERT_FALSE(window.isEmpty());
+    program.click(window.topLeft() + QPoint(0, window.height() - 633) + kExitWithoutSavingButton);
+    EXPECT_EQ(program.waitForExit(), 0);
+    EXPECT_EQ(program.errorOutput(), QString()) << "the program warned about something";
+}
+
+// Only where the user chose nothing, and an X server is there, is X11 asked for first.
+TEST(ChoosingTheWindowSystem, KeepsTheUsersChoiceAndAsksForX11FirstOtherwise) {
+    const QByteArray testPlatform = qgetenv("QT_QPA_PLATFORM"), testDisplay = qgetenv("DISPLAY");
+    const auto chosenWith = [](const char* platform, const char* display,
+                               std::vector<const char*> arguments) {
+        qputenv("QT_QPA_PLATFORM", platform);
+        qputenv("DISPLAY", display);
+        arguments.insert(arguments.begin(), "vexilor");
+        vexilor::preferX11(int(arguments.size()), const_cast<char**>(arguments.data()));
+        return qgetenv("QT_QPA_PLATFORM");
+    };
+    EXPECT_EQ(chosenWith("", ":5", {}), "xcb;wayland");
+    EXPECT_EQ(chosenWith("wayland", ":5", {}), "wayland");
+    EXPECT_EQ(chosenWith("", ":5", {"-platform", "wayland"}), "");
+    EXPECT_EQ(chosenWith("", ":5", {"--platform", "wayland"}), "");
+    EXPECT_EQ(chosenWith("", "", {}), "") << "no X server: Qt's own choice stands";
+    qputenv("QT_QPA_PLATFORM", testPlatform);
+    qputenv("DISPLAY", testDisplay);
 }
 
 }  // namespace

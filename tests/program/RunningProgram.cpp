@@ -8,11 +8,16 @@ namespace {
 
 constexpr int kPatienceMs = 20000;
 
-QString xdotool(const QStringList& arguments) {
+// What an X tool (xdotool, xprop) writes.
+QString outputOf(const QString& program, const QStringList& arguments) {
     QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.start(program, arguments);
     tool.waitForFinished(kPatienceMs);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+QString xdotool(const QStringList& arguments) {
+    return outputOf(QStringLiteral("xdotool"), arguments);
 }
 
 }  // namespace
@@ -30,26 +35,44 @@ RunningProgram::~RunningProgram() {
     }
 }
 
-QRect RunningProgram::waitForWindow(const QString& title) {
+QString RunningProgram::findWindow(const QString& title) {
     const QString pid = QString::number(process_.processId());
     const QString name = '^' + QRegularExpression::escape(title) + '$';
     for (QDeadlineTimer deadline(kPatienceMs); !deadline.hasExpired(); QThread::msleep(100)) {
         const QStringList found =
             xdotool({"search", "--all", "--onlyvisible", "--pid", pid, "--name", name})
                 .split('\n', Qt::SkipEmptyParts);
-        if (found.isEmpty())
-            continue;
-        // Lines of the form X=10, Y=20, WIDTH=30, HEIGHT=40.
-        QMap<QString, int> shape;
-        for (const QString& line :
-             xdotool({"getwindowgeometry", "--shell", found.front()}).split('\n')) {
-            const QStringList pair = line.split('=');
-            if (pair.size() == 2)
-                shape[pair[0]] = pair[1].toInt();
-        }
-        return QRect(shape["X"], shape["Y"], shape["WIDTH"], shape["HEIGHT"]);
+        if (!found.isEmpty())
+            return found.front();
     }
-    return QRect();
+    return {};
+}
+
+QRect RunningProgram::waitForWindow(const QString& title) {
+    const QString window = findWindow(title);
+    if (window.isEmpty())
+        return QRect();
+    // Lines of the form X=10, Y=20, WIDTH=30, HEIGHT=40.
+    QMap<QString, int> shape;
+    for (const QString& line : xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+        const QStringList pair = line.split('=');
+        if (pair.size() == 2)
+            shape[pair[0]] = pair[1].toInt();
+    }
+    return QRect(shape["X"], shape["Y"], shape["WIDTH"], shape["HEIGHT"]);
+}
+
+QStringList RunningProgram::windowStrings(const QString& title, const QString& property) {
+    const QString window = findWindow(title);
+    if (window.isEmpty())
+        return {};
+    // A line of the form NAME(TYPE) = "first", "second".
+    QStringList strings;
+    static const QRegularExpression quoted(QStringLiteral("\"([^\"]*)\""));
+    for (const QRegularExpressionMatch& match :
+         quoted.globalMatch(outputOf(QStringLiteral("xprop"), {"-id", window, property})))
+        strings << match.captured(1);
+    return strings;
 }
 
 void RunningProgram::click(QPoint onScreen) {

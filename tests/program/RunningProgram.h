@@ -4,6 +4,7 @@
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 // The real editor program, started by a test on the suite's X server and driven there
 // as a user would: windows are found by their titles, the pointer clicks and the
@@ -20,6 +21,9 @@ public:
     // The place on the screen of the program's visible window whose title is exactly
     // `title`; an empty rectangle if none shows up within a few seconds.
     QRect waitForWindow(const QString& title);
+    // The strings of a property of that window on the X server (WM_CLASS gives two),
+    // none if the window or the property is missing.
+    QStringList windowStrings(const QString& title, const QString& property);
 
     void click(QPoint onScreen);
     // Types into whatever has the keyboard focus; keys are xdotool key names.
@@ -32,5 +36,8 @@ public:
     QString errorOutput();
 
 private:
+    // The X window id of that window, empty if none shows up within a few seconds.
+    QString findWindow(const QString& title);
+
     QProcess process_;
 };

@@ -21,6 +21,17 @@ using vexilor::TForm2;
 
 namespace {
 
+// The splash window asks the window system for nothing it refuses: a warning such as
+// "This plugin does not support setting window opacity" fails the test that caused it.
+QtMessageHandler standardHandler = nullptr;
+[[maybe_unused]] const bool warningsFail =
+    (standardHandler = qInstallMessageHandler(
+         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+             standardHandler(type, context, message);
+             if (type != QtDebugMsg && type != QtInfoMsg)
+                 ADD_FAILURE() << "warning: " << message.toStdString();
+         })) != nullptr;
+
 // Stands in for the program's main window: like the real one, its show event runs the
 // splash window's modal run, and a failure there goes to the error box (kept here).
 struct StandInMainWindow : QWidget {
@@ -62,6 +73,18 @@ struct Program {
     }
 };
 
+// These tests run on X11 and again on Wayland, whose compositors neither make a window
+// translucent nor let it choose its place.
+bool onX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// The opacity the window system is given for a splash window's alpha value: on Wayland
+// the window is opaque throughout.
+double shownOpacity(int alpha) {
+    return onX11() ? alpha / 255.0 : 1.0;
+}
+
 // Whether the platform has put the window on the screen (QWidget::isVisible is true
 // already during the show event, before that happens).
 bool isOnScreen(const QWidget& window) {
@@ -92,7 +115,7 @@ TEST(ANewSplashWindow, FadesInOutOfSightInStepsOfFiveAndItsTimerEndsForGoodAt255
     EXPECT_FALSE(splash.isVisible());
     EXPECT_EQ(splash.size(), QSize(608, 374));
     EXPECT_EQ(splash.Image1->geometry(), splash.rect()) << "the picture fills it";
-    EXPECT_EQ(splash.windowOpacity(), 0.0);
+    EXPECT_EQ(splash.windowOpacity(), shownOpacity(0));
 
     std::vector<int> values{splash.AlphaBlendValue()};
     int blendedTicks = 0;
@@ -132,7 +155,7 @@ TEST(ClickingThePicture, DuringTheFadeInHidesItBringsTheMainWindowAndTheFadeInEn
     clickPicture(splash);
 
     EXPECT_EQ(splash.AlphaBlendValue(), alpha) << "the fade-out holds the thread: no tick";
-    EXPECT_DOUBLE_EQ(splash.windowOpacity(), alpha / 255.0) << "its alpha is kept";
+    EXPECT_DOUBLE_EQ(splash.windowOpacity(), shownOpacity(alpha)) << "its alpha is kept";
     EXPECT_FALSE(splash.isVisible());
     EXPECT_TRUE(mainWindow.isVisible());
     ASSERT_TRUE(fadeInEnds(splash));
@@ -172,10 +195,13 @@ TEST(StartingNewAndAbout, ShowTheMainWindowOnceTheSplashIsGoneThenAboutShowsAFre
         EXPECT_TRUE(program.form2().isVisible());
         EXPECT_EQ(program.form2().windowOpacity(), 1.0) << "opaque at once";
         EXPECT_FALSE(program.form2().AlphaBlend());
-        EXPECT_EQ(program.form2().pos(), lastPlace);
-        EXPECT_EQ(onScreen(program.form2()).convertToFormat(QImage::Format_RGB32),
-                  vexilor::loadTitlePicture().convertToFormat(QImage::Format_RGB32))
-            << "the screen shows the title picture, pixel for pixel";
+        if (onX11()) {
+            EXPECT_EQ(program.form2().pos(), lastPlace);
+            // Wayland lets no client read the screen back.
+            EXPECT_EQ(onScreen(program.form2()).convertToFormat(QImage::Format_RGB32),
+                      vexilor::loadTitlePicture().convertToFormat(QImage::Format_RGB32))
+                << "the screen shows the title picture, pixel for pixel";
+        }
         EXPECT_FALSE(isOnScreen(*program.form1));
         clickPicture(program.form2());
     });
@@ -201,9 +227,11 @@ TEST(AboutTwiceThenNewThenClosing, ReplaceAVisibleSplashAtOnceAndReportItCannotB
     TForm2& second = program.form2();
     EXPECT_TRUE(second.isVisible());
     EXPECT_EQ(second.AlphaBlendValue(), 0);
-    EXPECT_EQ(second.windowOpacity(), 0.0);
-    const QSize desktop = vexilor::virtualScreenSize();
-    EXPECT_EQ(second.pos(), QPoint((desktop.width() - 608) / 2, (desktop.height() - 374) / 2));
+    EXPECT_EQ(second.windowOpacity(), shownOpacity(0));
+    if (onX11()) {
+        const QSize desktop = vexilor::virtualScreenSize();
+        EXPECT_EQ(second.pos(), QPoint((desktop.width() - 608) / 2, (desktop.height() - 374) / 2));
+    }
 
     program.form1 = std::make_unique<StandInMainWindow>(program.splash);
     program.form1->show();

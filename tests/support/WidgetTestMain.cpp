@@ -1,23 +1,15 @@
 // The main() of the test programs that show windows: one QApplication on a real X
-// server, so that what a test reads back from the screen is what the user would see.
+// server, so that what a test reads back from the screen is what the user would see;
+// or, with VEXILOR_TEST_PLATFORM=wayland, on a real Wayland compositor.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <cstdio>
 
+#include "TestDisplays.h"
 #include "TestHome.h"
 
 namespace {
-
-// The suite's own X server, whose display number the fixture that started it wrote to a
-// file; without it (a test program started by hand) the caller's display.
-QByteArray testDisplay() {
-    QFile numberFile(QStringLiteral(TEST_DISPLAY_FILE));
-    const QByteArray number =
-        numberFile.open(QIODevice::ReadOnly) ? numberFile.readAll().trimmed() : QByteArray();
-    return number.isEmpty() ? qgetenv("DISPLAY") : ":" + number;
-}
 
 // What the user's desktop chooses (theme, style, scale) must not change what the tests
 // see; a test that is about a desktop sets it itself.
@@ -29,6 +21,32 @@ void forgetTheCallersDesktop() {
         qunsetenv(variable);
 }
 
+// Points Qt at the suite's X server, or, for the registration of the tests that run on
+// Wayland, at its Wayland compositor. Answers what is missing, or null.
+const char* chooseWindowSystem() {
+    if (qgetenv("VEXILOR_TEST_PLATFORM") == "wayland") {
+        const QByteArray socket = testWaylandSocket();
+        if (socket.isEmpty())
+            return "these tests need the suite's Wayland compositor, which is not running; run "
+                   "them through ctest, which starts it";
+        qputenv("WAYLAND_DISPLAY", socket);
+        qunsetenv("DISPLAY");
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        // Weston draws no window frames, so Qt would draw them, first loading the GL
+        // driver to see how; the driver is unloaded at the end, and the leak check then
+        // reports what it keeps as lost. The splash window has no frame anyway.
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+        return nullptr;
+    }
+    const QByteArray display = testXDisplay();
+    if (display.isEmpty())
+        return "these tests show windows and need an X display; run them through ctest, which "
+               "starts one, or set DISPLAY";
+    qputenv("DISPLAY", display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,17 +56,11 @@ int main(int argc, char** argv) {
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
 
-    const QByteArray display = testDisplay();
-    if (display.isEmpty()) {
-        std::fprintf(stderr,
-                     "%s: these tests show windows and need an X display; run them through "
-                     "ctest, which starts one, or set DISPLAY\n",
-                     argv[0]);
+    forgetTheCallersDesktop();
+    if (const char* missing = chooseWindowSystem()) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], missing);
         return 1;
     }
-    forgetTheCallersDesktop();
-    qputenv("DISPLAY", display);
-    qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,67 @@
+#include "DesktopEntry.h"
+
+#include <QtGui/qguiapplication_platform.h>
+#include <QGuiApplication>
+#include <QPlatformSurfaceEvent>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+#include <cstdlib>
+#include <utility>
+
+namespace vexilor {
+namespace {
+
+xcb_atom_t internedAtom(xcb_connection_t* connection, const char* name) {
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+// Gives each new top-level X11 window the entry's name in _KDE_NET_WM_DESKTOP_FILE,
+// before the window is first mapped, which is when the desktop reads it.
+class X11EntryLabel : public QObject {
+public:
+    X11EntryLabel(xcb_connection_t* connection, QByteArray entryName)
+        : QObject(qGuiApp),
+          connection_(connection),
+          entryName_(std::move(entryName)),
+          property_(internedAtom(connection, "_KDE_NET_WM_DESKTOP_FILE")),
+          type_(internedAtom(connection, "UTF8_STRING")) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceCreated) {
+            const auto* window = qobject_cast<QWindow*>(watched);
+            if (window != nullptr && window->isTopLevel())
+                xcb_change_property(connection_, XCB_PROP_MODE_REPLACE,
+                                    static_cast<xcb_window_t>(window->winId()), property_, type_, 8,
+                                    static_cast<uint32_t>(entryName_.size()),
+                                    entryName_.constData());
+        }
+        return false;
+    }
+
+private:
+    xcb_connection_t* connection_;
+    QByteArray entryName_;
+    xcb_atom_t property_;
+    xcb_atom_t type_;
+};
+
+}  // namespace
+
+void nameDesktopEntry(const QString& entryName) {
+    QGuiApplication::setDesktopFileName(entryName);
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr)
+        return;
+    qGuiApp->installEventFilter(new X11EntryLabel(x11->connection(), entryName.toUtf8()));
+}
+
+}  // namespace vexilor

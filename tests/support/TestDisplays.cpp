@@ -1,0 +1,21 @@
+#include "TestDisplays.h"
+
+#include <QFile>
+
+namespace {
+
+QByteArray firstLineOf(const char* path) {
+    QFile file(QString::fromLocal8Bit(path));
+    return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed() : QByteArray();
+}
+
+}  // namespace
+
+QByteArray testXDisplay() {
+    const QByteArray number = firstLineOf(TEST_DISPLAY_FILE);
+    return number.isEmpty() ? qgetenv("DISPLAY") : ":" + number;
+}
+
+QByteArray testWaylandSocket() {
+    return firstLineOf(TEST_WAYLAND_FILE);
+}

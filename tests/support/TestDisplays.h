@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+
+// Where the suite's own window systems are, as their start-up fixtures wrote it down.
+
+// The X server's display name (":N"); without the suite's server (a test program started
+// by hand) the caller's DISPLAY.
+QByteArray testXDisplay();
+
+// The Wayland compositor's socket, as a full path that WAYLAND_DISPLAY takes; empty
+// when the suite's compositor is not running.
+QByteArray testWaylandSocket();
