@@ -1,5 +1,6 @@
 #include "SpriteImage.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 
@@ -7,18 +8,34 @@
 
 namespace vexilor {
 
-SpriteStore spriteFromImageFile(const QString& path, bool invert) {
-    QImageReader reader(path);
-    QImage image = reader.read();
+namespace {
+
+void refuseLargerThanField(QSize size) {
+    if (size.width() <= SpriteStore::kFieldSize && size.height() <= SpriteStore::kFieldSize)
+        return;
+    throw Failure(QStringLiteral("the picture is %1 x %2 pixels; a sprite is at most 64 x 64")
+                      .arg(size.width())
+                      .arg(size.height())
+                      .toStdString());
+}
+
+QImage readSmallPicture(QImageReader& reader) {
+    // A sprite takes 16 KiB at most. The reader's smallest limit, 1 MiB, is far above
+    // that, but it stops a header that asks for gigabytes before anything is allocated.
+    reader.setAllocationLimit(1);
+    // Most formats state their size in a header: those are refused before the picture
+    // is decoded, the others once it is read.
+    if (const QSize stated = reader.size(); stated.isValid())
+        refuseLargerThanField(stated);
+    const QImage image = reader.read();
     if (image.isNull())
         throw Failure(reader.errorString().toStdString());
-    if (image.width() > SpriteStore::kFieldSize || image.height() > SpriteStore::kFieldSize) {
-        throw Failure(QStringLiteral("the picture is %1 x %2 pixels; a sprite is at most 64 x 64")
-                          .arg(image.width())
-                          .arg(image.height())
-                          .toStdString());
-    }
-    image = image.convertToFormat(QImage::Format_ARGB32);
+    refuseLargerThanField(image.size());
+    return image;
+}
+
+SpriteStore spriteFromReader(QImageReader& reader, bool invert) {
+    const QImage image = readSmallPicture(reader).convertToFormat(QImage::Format_ARGB32);
 
     SpriteStore store;
     store.setWidthFromText(std::to_string(image.width()));
@@ -32,6 +49,20 @@ SpriteStore spriteFromImageFile(const QString& path, bool invert) {
         }
     }
     return store;
+}
+
+}  // namespace
+
+SpriteStore spriteFromImageFile(const QString& path, bool invert) {
+    QImageReader reader(path);
+    return spriteFromReader(reader, invert);
+}
+
+SpriteStore spriteFromImageBytes(const QByteArray& bytes, bool invert) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    return spriteFromReader(reader, invert);
 }
 
 }  // namespace vexilor

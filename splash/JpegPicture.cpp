@@ -5,12 +5,18 @@
 #include <string>
 #include <vector>
 
+#include <jerror.h>
 #include <jpeglib.h>
 
 #include "Failure.h"
 
 namespace vexilor {
 namespace {
+
+// What the library may allocate for one picture. The largest one needs about 36 MiB:
+// whole-picture coefficient buffers for a multi-scan picture (2 bytes a sample) plus
+// the decoded picture kept for the two-pass colour choice.
+constexpr long kLibraryMemoryLimit = 64L * 1024 * 1024;
 
 // libjpeg reports every error through a callback that must not return. Ours jumps back
 // to the guarded step that was running (see Decompressor::guarded) with the library's
@@ -27,12 +33,13 @@ struct ErrorTrap {
     std::longjmp(trap->escape, 1);
 }
 
-// Level -1 is a warning about corrupt data (bytes missing, a premature end); the
-// library would go on and fill the gap with grey, but a damaged picture is a failure
-// for us. Trace messages (levels above 0) are not wanted.
+// Level -1 is a warning about corrupt data (stray bytes before a marker, a premature
+// end): the library goes on, filling what is missing with grey, and so do we. Only its
+// errors end a decoding. Warnings are counted as the library does, but not printed, and
+// trace messages (levels above 0) are not wanted.
 void onMessage(j_common_ptr info, int level) {
     if (level < 0)
-        leaveFailedStep(info);
+        ++info->err->num_warnings;
 }
 
 class Decompressor {
@@ -55,6 +62,10 @@ public:
             step(info_);
             return;
         }
+        if (trap_.manager.msg_code == JERR_NO_BACKING_STORE)
+            throw Failure(
+                "Cannot decode the picture: it needs more memory than a picture of "
+                "its size may take");
         throw Failure(std::string("Cannot decode the picture: ") + trap_.message);
     }
 
@@ -92,6 +103,19 @@ QImage imageFor(const jpeg_decompress_struct& info, PictureColours colours) {
     return image;
 }
 
+// The library sizes its row buffers from the header alone, so the header is checked
+// before anything is allocated for the picture.
+void refuseOversizedPicture(const jpeg_decompress_struct& info) {
+    if (info.image_width <= kLargestPictureSide && info.image_height <= kLargestPictureSide)
+        return;
+    throw Failure(QStringLiteral("Cannot decode the picture: it is %1 x %2 pixels, more than "
+                                 "the largest picture of %3 x %3")
+                      .arg(info.image_width)
+                      .arg(info.image_height)
+                      .arg(kLargestPictureSide)
+                      .toStdString());
+}
+
 }  // namespace
 
 QImage decodeJpeg(const QByteArray& bytes, PictureColours colours) {
@@ -100,8 +124,14 @@ QImage decodeJpeg(const QByteArray& bytes, PictureColours colours) {
     const auto size = static_cast<unsigned long>(bytes.size());
     decompressor.guarded([&](jpeg_decompress_struct& info) {
         jpeg_create_decompress(&info);
+        // Multi-scan pictures and the two-pass colour choice keep whole-picture buffers;
+        // past this the library fails instead of allocating more.
+        info.mem->max_memory_to_use = kLibraryMemoryLimit;
         jpeg_mem_src(&info, data, size);
         jpeg_read_header(&info, TRUE);
+    });
+    refuseOversizedPicture(decompressor.info());
+    decompressor.guarded([colours](jpeg_decompress_struct& info) {
         chooseOutput(info, colours);
         jpeg_start_decompress(&info);  // runs the first pass of the colour choice too
     });

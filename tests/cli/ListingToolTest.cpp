@@ -39,9 +39,11 @@ TEST_F(ListingTool, RefusesBadPicturesWithExitOneAndLeavesTheOutputFileAlone) {
     wide.fill(Qt::white);
     ASSERT_TRUE(wide.save(path("wide.png")));
     ASSERT_TRUE(writeFile(path("broken.png"), "\x89PNG\r\n\x1a\n not really"));
+    // Only a header, that asks for 50 MB.
+    ASSERT_TRUE(writeFile(path("huge.pbm"), "P4\n20000 20000\n\xff"));
     ASSERT_TRUE(writeFile(path("old.txt"), "old listing"));
 
-    for (const char* name : {"wide.png", "broken.png", "missing.png"}) {
+    for (const char* name : {"wide.png", "huge.pbm", "broken.png", "missing.png"}) {
         for (const char* output : {"listing.txt", "old.txt"}) {
             const Run refused = run("-o " + path(output) + " " + path(name));
             EXPECT_EQ(refused.exitCode, 1) << name;
@@ -51,7 +53,9 @@ TEST_F(ListingTool, RefusesBadPicturesWithExitOneAndLeavesTheOutputFileAlone) {
         EXPECT_FALSE(QFile::exists(path("listing.txt"))) << name;
         EXPECT_EQ(readFile(path("old.txt")), "old listing");
     }
-    EXPECT_THAT(run(path("wide.png")).err.toStdString(), HasSubstr("at most 64 x 64"));
+    EXPECT_THAT(run(path("wide.png")).err.toStdString(),
+                HasSubstr("65 x 8 pixels; a sprite is at most 64 x 64"));
+    EXPECT_THAT(run(path("huge.pbm")).err.toStdString(), HasSubstr("20000 x 20000 pixels"));
 }
 
 TEST_F(ListingTool, RefusesBadUsageWithExitTwo) {
