@@ -187,6 +187,9 @@ TEST_F(MainWindow, NewGivesAFreshWindowInTheStartState) {
     EXPECT_EQ(splashShown, 2);
 
     EXPECT_EQ(label("Label7") + label("Label5") + label("Label6"), "Размер:Кисть:Фон: ");
+    for (const auto* shown : window->findChildren<QLabel*>())
+        EXPECT_GE(shown->width(), shown->sizeHint().width())
+            << "clipped: " << shown->text().toStdString();
     EXPECT_TRUE(child("ComboBox1")->isEnabled());
     EXPECT_FALSE(child("ComboBox2")->isEnabled() || child("Button1")->isEnabled());
     EXPECT_TRUE(window->memo().toPlainText().isEmpty());
