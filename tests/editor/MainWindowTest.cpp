@@ -9,7 +9,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <cstdlib>
 
 #include "GridGeometry.h"
 #include "ModalAnswer.h"
@@ -18,6 +20,25 @@
 using vexilor::TForm1;
 
 namespace {
+
+// Equal room left and right, above and below, within the pixel that halving an odd
+// size leaves over.
+void expectCentredOnTheScreen(const QWidget& window) {
+    const QRect screen(QPoint(0, 0), window.screen()->virtualSize());
+    const QRect placed = window.frameGeometry();
+    EXPECT_LE(std::abs((placed.left() - screen.left()) - (screen.right() - placed.right())), 1)
+        << placed.left() << " in " << screen.width();
+    EXPECT_LE(std::abs((placed.top() - screen.top()) - (screen.bottom() - placed.bottom())), 1)
+        << placed.top() << " in " << screen.height();
+}
+
+const QPushButton* buttonCalled(const QWidget& dialog, const QString& text) {
+    for (const auto* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
 
 class MainWindow : public testing::Test {
 protected:
@@ -141,14 +162,27 @@ TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteAndConvertsIt) {
     EXPECT_TRUE(child("Button4")->isEnabled());
 }
 
+// Also registered to run under GNOME and KDE (CMakeLists.txt), whose themes order a
+// dialog's buttons differently.
 TEST_F(MainWindow, NoToTheCloseQuestionKeepsEverythingAndYesClosesTheWindow) {
     readyToPaint();
     click("Button2");
     const QStringList listing = window->listingLines();
+    // Away from the middle, where a box centred on the window would stand apart from one
+    // centred on the screen.
+    window->move(0, 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window->frameGeometry().topLeft().isNull(); }));
     {
         ModalAnswer no([](QWidget& box) {
             EXPECT_EQ(static_cast<QMessageBox&>(box).text(), "Вы действительно ходите закрыть?");
             EXPECT_EQ(box.windowTitle(), "Information");
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+            expectCentredOnTheScreen(box);
+            const auto* yes = buttonCalled(box, "&Yes");
+            const auto* no = buttonCalled(box, "&No");
+            ASSERT_TRUE(yes && no);
+            EXPECT_LT(yes->mapToGlobal(QPoint()).x(), no->mapToGlobal(QPoint()).x());
+            EXPECT_EQ(box.focusWidget(), yes);
             QTest::keyClick(&box, Qt::Key_Escape);
         });
         child<QAction>("N10")->trigger();

@@ -29,6 +29,15 @@ void forgetTheCallersDesktop() {
         qunsetenv(variable);
 }
 
+// A test registered for a particular desktop (tests/CMakeLists.txt) runs as in a session
+// of that desktop. Qt reads the desktop once, as the application starts, to choose the
+// theme that orders dialog buttons among other things; hence one process per desktop.
+void claimTheTestsDesktop() {
+    const QByteArray desktop = qgetenv("VEXILOR_TEST_DESKTOP");
+    if (!desktop.isEmpty())
+        qputenv("XDG_CURRENT_DESKTOP", desktop);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,6 +56,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     forgetTheCallersDesktop();
+    claimTheTestsDesktop();
     qputenv("DISPLAY", display);
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication application(argc, argv);
