@@ -37,6 +37,12 @@ protected:
         ModalAnswer answer([&](QWidget& dialog) {
             auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             offered << name->text();
+            // The dialog lets a typed name replace the file it picked in its list only
+            // while the name field has the focus, as it has when the user types. With no
+            // window manager, the dialog becomes active only when asked.
+            dialog.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            EXPECT_TRUE(name->hasFocus());
             name->setText(typed);
             QTest::keyClick(name, key);
         });
