@@ -8,24 +8,29 @@ namespace vexilor {
 // program's own. Picking or stepping to an entry reports it once; typing completes from
 // the list (case-insensitive) and reports a completed entry only when it is another
 // entry than the one already chosen; Backspace always reports; Delete and paste report
-// the new text. Setting the text from the program reports nothing.
+// the new text. Setting the text from the program, and leaving the box, report nothing.
+// The keys do the same whether the list is dropped down or not.
 class EditableDropDown : public QComboBox {
     Q_OBJECT
 public:
     explicit EditableDropDown(QWidget* parent = nullptr);
 
     void setTextQuietly(const QString& text);
+    void showPopup() override;
 
 signals:
     void textChangedByUser(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void typeCharacter(const QString& character);
     int firstEntryStartingWith(const QString& prefix) const;
     void report(const QString& text);
+    void highlightChosenEntry();
+    void takeHighlightedEntry();
 
     // The entry that the text last reported was, or -1 for a text of the user's own.
     int chosenEntry_ = -1;

@@ -23,12 +23,15 @@ Widget* place(Widget* widget, const char* name, int left, int top, int width, in
     return widget;
 }
 
-// A label that keeps its left edge and grows or shrinks to its text on one line.
-QLabel* statusLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
-                    const QString& text) {
-    auto* label = place(new QLabel(parent), name, left, top, width, height);
+// A label at its left and top edge, as large as its text on one line so that none of it
+// is clipped; the window sizes it anew whenever the text changes.
+QLabel* textLabel(QWidget* parent, const char* name, int left, int top, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
     setLabelCaption(*label, text);
     label->setWordWrap(false);
+    label->move(left, top);
+    label->adjustSize();
     return label;
 }
 
@@ -87,24 +90,23 @@ void TForm1::createControls() {
 
     Bevel1 = place(new QFrame(client), "Bevel1", 0, 608, 865, 25);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label5 = statusLabel(client, "Label5", 120, 614, 33, 13, QStringLiteral("Кисть:"));
-    Label6 = statusLabel(client, "Label6", 272, 614, 29, 13, QStringLiteral("Фон: "));
-    Label7 = statusLabel(client, "Label7", 8, 614, 42, 13, QStringLiteral("Размер:"));
-    Label8 =
-        statusLabel(client, "Label8", 408, 614, 109, 13, QStringLiteral("Папка по умолчанию:"));
+    Label5 = textLabel(client, "Label5", 120, 614, QStringLiteral("Кисть:"));
+    Label6 = textLabel(client, "Label6", 272, 614, QStringLiteral("Фон: "));
+    Label7 = textLabel(client, "Label7", 8, 614, QStringLiteral("Размер:"));
+    Label8 = textLabel(client, "Label8", 408, 614, QStringLiteral("Папка по умолчанию:"));
     StringGrid1 = place(new PixelGrid(commands_.store(), client), "StringGrid1", 24, 24, 577, 577);
 
     GroupBox1 = place(new QGroupBox(QStringLiteral("   Размеры спрайта   "), client), "GroupBox1",
                       608, 0, 241, 49);
     ComboBox1 = dropDown(GroupBox1, "ComboBox1", 8, 16, 81, sizeEntries());
-    Label1 = statusLabel(GroupBox1, "Label1", 95, 19, 5, 13, QStringLiteral("x"));
+    Label1 = textLabel(GroupBox1, "Label1", 95, 19, QStringLiteral("x"));
     ComboBox2 = dropDown(GroupBox1, "ComboBox2", 112, 16, 81, sizeEntries());
-    Label2 = statusLabel(GroupBox1, "Label2", 200, 20, 28, 13, QStringLiteral("точек"));
+    Label2 = textLabel(GroupBox1, "Label2", 200, 20, QStringLiteral("точек"));
 
     GroupBox2 = place(new QGroupBox(QStringLiteral("   Цветовая схема   "), client), "GroupBox2",
                       608, 56, 241, 73);
-    Label3 = statusLabel(GroupBox2, "Label3", 18, 19, 60, 13, QStringLiteral("Цвет кисти:"));
-    Label4 = statusLabel(GroupBox2, "Label4", 19, 42, 57, 13, QStringLiteral("Цвет фона:"));
+    Label3 = textLabel(GroupBox2, "Label3", 18, 19, QStringLiteral("Цвет кисти:"));
+    Label4 = textLabel(GroupBox2, "Label4", 19, 42, QStringLiteral("Цвет фона:"));
     ComboBox3 = dropDown(GroupBox2, "ComboBox3", 88, 16, 113, colourEntries());
     ComboBox4 = dropDown(GroupBox2, "ComboBox4", 88, 40, 113, colourEntries());
     Panel17 = swatch(GroupBox2, "Panel17", 208, 16);

@@ -43,6 +43,8 @@ void writeNewFile(const QString& path, const QByteArray& bytes) {
 
 // An existing file is replaced only once its successor is complete: the bytes go to an
 // unnamed temporary file in the same folder that takes the old file's place at commit().
+// A folder that takes no new files leaves only writing the file in place, which a
+// writable file allows all the same.
 void replaceFile(const QString& path, const QByteArray& bytes) {
     // Opening the old file for appending changes nothing, and lets the system refuse a
     // directory or a read-only file in its own words before anything is written.
@@ -52,6 +54,7 @@ void replaceFile(const QString& path, const QByteArray& bytes) {
     old.close();
 
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     // Unbuffered, because commit() does not report a failure to flush Qt's own buffer:
     // the bytes reach the temporary file in write(), where a full disk shows itself.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

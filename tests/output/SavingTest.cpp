@@ -1,4 +1,5 @@
 #include <gmock/gmock.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <string>
 
 #include "CoreTesting.h"
 #include "ListingBox.h"
@@ -37,6 +40,9 @@ protected:
         ModalAnswer answer([&](QWidget& dialog) {
             auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             offered << name->text();
+            // The dialog lets a typed name replace the file it picked in its list only
+            // while the name field has the focus, as it has when the user types.
+            EXPECT_TRUE(name->hasFocus());
             name->setText(typed);
             QTest::keyClick(name, key);
         });
@@ -101,24 +107,54 @@ TEST_F(SavingTheListing, APlaceThatCannotTakeTheFileIsNamedWithTheSystemsReason)
     EXPECT_EQ(readFile(path("plain")), "keep");
 }
 
-// A disk that fills up halfway: the write runs in a child process whose files may not
-// grow beyond 64 bytes; the child's exit code says whether it failed with the message.
-bool failsAsOnAFullDisk(const QString& target, const QByteArray& bytes) {
+// What writing `bytes` to `target` ends in, "" for success or the failure's message,
+// when the write runs in a child process that `restrict` has first denied something
+// (room on the disk, the test's own user), so that the test process keeps its rights.
+std::string writeInARestrictedChild(const QString& target, const QByteArray& bytes,
+                                    const std::function<bool()>& restrict) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return "no pipe to the child process";
     const pid_t child = fork();
     if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64, 64};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        try {
-            vexilor::writeFileSafely(target, bytes);
-        } catch (const vexilor::Failure& failure) {
-            _exit(std::string_view(failure.what()) == "Stream write error" ? 0 : 1);
+        close(pipeEnds[0]);
+        std::string outcome;
+        if (!restrict()) {
+            outcome = "the child process could not be restricted";
+        } else {
+            try {
+                vexilor::writeFileSafely(target, bytes);
+            } catch (const vexilor::Failure& failure) {
+                outcome = failure.what();
+            }
         }
-        _exit(2);
+        const bool told =
+            write(pipeEnds[1], outcome.data(), outcome.size()) == ssize_t(outcome.size());
+        _exit(told ? 0 : 1);
     }
+    close(pipeEnds[1]);
+    std::string outcome;
+    char buffer[256];
+    for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        outcome.append(buffer, size_t(got));
+    close(pipeEnds[0]);
     int status = -1;
     waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? outcome : "the child process failed";
+}
+
+// A disk that fills up halfway: files may not grow beyond 64 bytes.
+bool limitFilesTo64Bytes() {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64, 64};
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+// Permission bits bind any user but root, which becomes the unprivileged "nobody".
+bool becomeAnOrdinaryUser() {
+    const uid_t nobody = 65534;
+    return geteuid() != 0 ||
+           (setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0);
 }
 
 TEST_F(SavingTheListing, AFullDiskKeepsTheOldFileIntactAndLeavesNoOtherFile) {
@@ -126,11 +162,44 @@ TEST_F(SavingTheListing, AFullDiskKeepsTheOldFileIntactAndLeavesNoOtherFile) {
     ASSERT_TRUE(writeFile(path("old.txt"), old));
     // A short listing fails when buffered bytes are flushed, a long one while written.
     for (int size : {1000, 200000}) {
-        for (const char* name : {"old.txt", "new.txt"})
-            EXPECT_TRUE(failsAsOnAFullDisk(path(name), QByteArray(size, '1'))) << name << size;
+        for (const char* name : {"old.txt", "new.txt"}) {
+            EXPECT_EQ(
+                writeInARestrictedChild(path(name), QByteArray(size, '1'), limitFilesTo64Bytes),
+                "Stream write error")
+                << name << size;
+        }
         EXPECT_EQ(readFile(path("old.txt")), old);
         EXPECT_THAT(folderEntries(), ElementsAre("old.txt"));
     }
+}
+
+// No file can be made beside the old one, so there is no safe replacement; a file that
+// may be written is then written in place, and a read-only one is refused.
+TEST_F(SavingTheListing, InAFolderThatTakesNoNewFileAWritableFileIsStillReplaced) {
+    const QString locked = path("locked");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("locked")));
+    ASSERT_TRUE(writeFile(locked + "/writable.txt", "the old and longer listing\r\n"));
+    ASSERT_TRUE(writeFile(locked + "/read-only.txt", "kept\r\n"));
+    using P = QFileDevice;
+    const auto readable = P::ReadOwner | P::ReadGroup | P::ReadOther;
+    const auto searchable = P::ExeOwner | P::ExeGroup | P::ExeOther;
+    const auto writable = P::WriteOwner | P::WriteGroup | P::WriteOther;
+    QFile::setPermissions(locked + "/writable.txt", readable | writable);
+    QFile::setPermissions(locked + "/read-only.txt", readable);
+    QFile::setPermissions(locked, readable | searchable);
+    QFile::setPermissions(folder.path(), readable | searchable | P::WriteOwner);
+
+    EXPECT_EQ(writeInARestrictedChild(locked + "/writable.txt", "new\r\n", becomeAnOrdinaryUser),
+              "");
+    EXPECT_EQ(writeInARestrictedChild(locked + "/read-only.txt", "new\r\n", becomeAnOrdinaryUser),
+              QStringLiteral("Cannot create file \"%1/read-only.txt\". Permission denied")
+                  .arg(locked)
+                  .toStdString());
+    QFile::setPermissions(locked, readable | searchable | P::WriteOwner);  // to be removed
+    EXPECT_EQ(readFile(locked + "/writable.txt"), "new\r\n");
+    EXPECT_EQ(readFile(locked + "/read-only.txt"), "kept\r\n");
+    EXPECT_THAT(QDir(locked).entryList(QDir::Files | QDir::Hidden),
+                ElementsAre("read-only.txt", "writable.txt"));
 }
 
 }  // namespace

@@ -47,6 +47,15 @@ const char* chooseWindowSystem() {
     return nullptr;
 }
 
+// A test registered for a particular desktop (tests/CMakeLists.txt) runs as in a session
+// of that desktop. Qt reads the desktop once, as the application starts, to choose the
+// theme that orders dialog buttons among other things; hence one process per desktop.
+void claimTheTestsDesktop() {
+    const QByteArray desktop = qgetenv("VEXILOR_TEST_DESKTOP");
+    if (!desktop.isEmpty())
+        qputenv("XDG_CURRENT_DESKTOP", desktop);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,6 +66,7 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
 
     forgetTheCallersDesktop();
+    claimTheTestsDesktop();
     if (const char* missing = chooseWindowSystem()) {
         std::fprintf(stderr, "%s: %s\n", argv[0], missing);
         return 1;
