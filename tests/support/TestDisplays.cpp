@@ -12,8 +12,8 @@ QByteArray firstLineOf(const char* path) {
 }  // namespace
 
 QByteArray testXDisplay() {
-    const QByteArray number = firstLineOf(TEST_DISPLAY_FILE);
-    return number.isEmpty() ? qgetenv("DISPLAY") : ":" + number;
+    const QByteArray display = firstLineOf(TEST_DISPLAY_FILE);
+    return display.isEmpty() ? qgetenv("DISPLAY") : display;
 }
 
 QByteArray testWaylandSocket() {
