@@ -1,8 +1,10 @@
 // vexilor-listing: turns a small picture file into the sprite listing, for build scripts.
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
+#include <optional>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -51,6 +53,88 @@ struct Options {
     vexilor::SpectrumOptions spectrum;
 };
 
+// What the command line asks for, or why it cannot be done (exit status 2).
+struct Request {
+    enum { Convert, Help, Version } action = Convert;
+    Options options;
+    QString problem;
+};
+
+Request parseCommandLine(const QStringList& arguments) {
+    const QCommandLineOption help("help"), version("version"), credits("credits"), invert("invert"),
+        basic("basic"), output("o", "", "FILE"), line("line", "", "N"), address("address", "", "A"),
+        tape("tap", "", "TAPE"), name("name", "", "NAME");
+
+    QCommandLineParser parser;
+    // "-o" is an option of its own, never the letter options "-" "o".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({help, version, credits, invert, basic, output, line, address, tape, name});
+    parser.addPositionalArgument("IMAGE", "the picture to convert");
+
+    Request request;
+    if (!parser.parse(arguments)) {
+        // An option's value is the argument after it, so only the last can lack one.
+        const QString last = arguments.last();
+        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+            request.problem =
+                QStringLiteral("unknown option '%1'")
+                    .arg((unknown.first().size() == 1 ? "-" : "--") + unknown.first());
+        else if (last == "-o")
+            request.problem = "option -o needs a file name";
+        else if (last.startsWith("--"))
+            request.problem = QStringLiteral("option %1 needs a value").arg(last);
+        else
+            request.problem = parser.errorText();
+        return request;
+    }
+    if (parser.isSet(help)) {
+        request.action = Request::Help;
+        return request;
+    }
+    if (parser.isSet(version)) {
+        request.action = Request::Version;
+        return request;
+    }
+
+    Options& options = request.options;
+    options.credits = parser.isSet(credits);
+    options.invert = parser.isSet(invert);
+    options.output = parser.value(output);
+    options.spectrum.basic = parser.isSet(basic);
+    try {
+        if (parser.isSet(line))
+            options.spectrum.firstLine =
+                vexilor::firstLineFromText(parser.value(line).toStdString());
+        if (parser.isSet(address))
+            options.spectrum.address =
+                vexilor::addressFromText(parser.value(address).toStdString());
+    } catch (const vexilor::Failure& failure) {
+        request.problem = QString::fromStdString(failure.what());
+        return request;
+    }
+    if (parser.isSet(tape)) {
+        options.spectrum.tape = parser.value(tape).toStdString();
+        if (options.spectrum.tape.empty()) {
+            request.problem = "--tap needs a file name";
+            return request;
+        }
+    }
+    if (parser.isSet(name))
+        options.spectrum.tapeName = parser.value(name).toStdString();
+
+    const QStringList pictures = parser.positionalArguments();
+    if (pictures.isEmpty())
+        request.problem = "no picture file given";
+    else if (pictures.size() > 1)
+        request.problem = "only one picture can be converted at a time";
+    else
+        options.image = pictures.first();
+    if (request.problem.isEmpty())
+        request.problem = QString::fromStdString(
+            vexilor::spectrumOptionsConflict(options.spectrum, options.credits));
+    return request;
+}
+
 // Some image decoders print their complaints straight to standard error; the tool says
 // what went wrong in one line of its own, so they are kept quiet while a picture is read.
 class QuietStandardError {
@@ -93,17 +177,23 @@ QStringList listingLines(const vexilor::SpriteListing& listing) {
     return lines;
 }
 
+QByteArray bytesOf(const auto& container) {
+    return QByteArray(reinterpret_cast<const char*>(container.data()),
+                      static_cast<qsizetype>(container.size()));
+}
+
 int convert(const Options& options) {
     try {
         const auto store = readSprite(options);
-        const QByteArray bytes = options.spectrum.basic
-                                     ? vexilor::basicSubroutineFile(store, options.spectrum)
-                                     : vexilor::listingFileBytes(listingLines(
-                                           vexilor::makeListing(store, options.credits)));
-        if (!options.spectrum.tape.isEmpty()) {
+        const QByteArray bytes =
+            options.spectrum.basic ? bytesOf(vexilor::basicSubroutineFile(store, options.spectrum))
+                                   : vexilor::listingFileBytes(listingLines(
+                                         vexilor::makeListing(store, options.credits)));
+        if (!options.spectrum.tape.empty()) {
+            const QString tapeName = QFileInfo(options.image).completeBaseName();
             vexilor::writeFileSafely(
-                options.spectrum.tape,
-                vexilor::spriteTapeFile(store, options.spectrum, options.image));
+                QString::fromStdString(options.spectrum.tape),
+                bytesOf(vexilor::spriteTapeFile(store, options.spectrum, tapeName.toStdString())));
         }
         if (options.output.isEmpty()) {
             std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
@@ -124,43 +214,18 @@ int convert(const Options& options) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);  // lets QImage find its format plug-ins
-    QStringList arguments = app.arguments();
-    arguments.removeFirst();
-
-    Options options;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == "--help") {
+    const Request request = parseCommandLine(app.arguments());
+    switch (request.action) {
+        case Request::Help:
             std::fputs(kUsage, stdout);
             return kSuccess;
-        } else if (argument == "--version") {
+        case Request::Version:
             std::printf("vexilor-listing %s\n", VEXILOR_VERSION);
             return kSuccess;
-        } else if (argument == "--credits") {
-            options.credits = true;
-        } else if (argument == "--invert") {
-            options.invert = true;
-        } else if (argument == "-o") {
-            if (++i == arguments.size())
-                return usageError("option -o needs a file name");
-            options.output = arguments[i];
-        } else if (QString problem;
-                   vexilor::takeSpectrumOption(arguments, i, options.spectrum, problem)) {
-            if (!problem.isEmpty())
-                return usageError(problem);
-        } else if (argument.startsWith('-') && argument != "-") {
-            return usageError(QStringLiteral("unknown option '%1'").arg(argument));
-        } else if (!options.image.isEmpty()) {
-            return usageError("only one picture can be converted at a time");
-        } else {
-            options.image = argument;
-        }
+        case Request::Convert:
+            break;
     }
-    if (options.image.isEmpty())
-        return usageError("no picture file given");
-    if (const QString conflict =
-            vexilor::spectrumOptionsConflict(options.spectrum, options.credits);
-        !conflict.isEmpty())
-        return usageError(conflict);
-    return convert(options);
+    if (!request.problem.isEmpty())
+        return usageError(request.problem);
+    return convert(request.options);
 }

@@ -32,7 +32,7 @@ QStringList colourEntries() {
     return entries;
 }
 
-EditorCommands::EditorCommands(const QString& programFolder) {
+EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : QObject(parent) {
     auto& c = controls_;
     c.ComboBox1.text = QStringLiteral("горизонт.");
     c.ComboBox2 = disabled(QStringLiteral("вертик."));
@@ -58,38 +58,38 @@ EditorCommands::EditorCommands(const QString& programFolder) {
 }
 
 void EditorCommands::chooseWidth(const QString& text) {
-    controls_.ComboBox1.text = text;
     store_.setWidthFromText(text.toStdString());
     controls_.Label7.text =
         QStringLiteral("Размер: ") + text + "x" + QString::number(store_.height());
     controls_.ComboBox2.enabled = true;
+    emit controlsChanged();
 }
 
 void EditorCommands::chooseHeight(const QString& text) {
-    controls_.ComboBox2.text = text;
     store_.setHeightFromText(text.toStdString());
     controls_.Label7.text =
         QStringLiteral("Размер: ") + QString::number(store_.width()) + "x" + text;
     controls_.ComboBox3.enabled = true;
+    emit controlsChanged();
 }
 
 void EditorCommands::chooseBrush(const QString& text) {
-    controls_.ComboBox3.text = text;
     controls_.Label5.text = QStringLiteral("Кисть: ") + text;
     controls_.ComboBox4.enabled = true;
     store_.selectBrush(text.toStdString());
     controls_.Panel17.colour = swatchColour(store_.brushColour());
     controls_.Panel17.visible = true;
+    emit controlsChanged();
 }
 
 void EditorCommands::chooseBackground(const QString& text) {
-    controls_.ComboBox4.text = text;
     controls_.Label6.text = QStringLiteral("Фон: ") + text;
     controls_.Button1.enabled = true;
     controls_.N8.enabled = true;
     store_.selectBackground(text.toStdString());
     controls_.Panel18.colour = swatchColour(store_.backgroundColour());
     controls_.Panel18.visible = true;
+    emit controlsChanged();
 }
 
 void EditorCommands::clear(From from) {
@@ -101,6 +101,8 @@ void EditorCommands::clear(From from) {
     controls_.Button3.enabled = true;
     controls_.StringGrid1.enabled = true;
     controls_.StringGrid1.colour = swatchColour(store_.backgroundColour());
+    emit controlsChanged();
+    emit pixelsChanged(QRect(0, 0, SpriteStore::kFieldSize, SpriteStore::kFieldSize));
 }
 
 void EditorCommands::convert(From from) {
@@ -110,11 +112,19 @@ void EditorCommands::convert(From from) {
     showListing(std::move(lines));
     controls_.Button4.enabled = true;
     controls_.N9.enabled = true;
+    emit controlsChanged();
+}
+
+void EditorCommands::paintPixel(QPoint cell, int value) {
+    const auto before = store_.pixelRevision();
+    store_.setPixel(cell.x(), cell.y(), value);
+    if (store_.pixelRevision() != before)
+        emit pixelsChanged(QRect(cell, QSize(1, 1)));
 }
 
 void EditorCommands::showListing(QStringList lines) {
     listingLines_ = std::move(lines);
-    controls_.Memo1.text = listingLines_.join('\n');
+    emit listingChanged();
 }
 
 }  // namespace vexilor

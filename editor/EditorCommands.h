@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -29,16 +32,17 @@ struct MainWindowControls {
 };
 
 // The editor's commands, written against named controls so that they run without a
-// screen. It is the one place that holds the window's state: the window only mirrors
-// it. The user is led through a fixed order (width, height, brush, background, Clear,
-// Convert); each step enables the next control and nothing is ever disabled again.
-class EditorCommands {
+// screen. Every change the user makes goes through here, and this is the one place that
+// holds the window's state: the window shows it, told by the signals below. The user is
+// led through a fixed order (width, height, brush, background, Clear, Convert); each step
+// enables the next control and nothing is ever disabled again.
+class EditorCommands : public QObject {
+    Q_OBJECT
 public:
     // `programFolder` is the folder of the executable, ending in its separator.
-    explicit EditorCommands(const QString& programFolder);
+    explicit EditorCommands(const QString& programFolder, QObject* parent = nullptr);
 
     const MainWindowControls& controls() const { return controls_; }
-    SpriteStore& store() { return store_; }
     const SpriteStore& store() const { return store_; }
     // The lines of the listing box, as the user reads them (before wrapping).
     const QStringList& listingLines() const { return listingLines_; }
@@ -55,6 +59,17 @@ public:
     void clear(From from);
     // The button adds the credit lines, the menu item does not.
     void convert(From from);
+
+    // A press on the grid's cell: sets (1) or clears (0) its pixel, inside the sprite only.
+    void paintPixel(QPoint cell, int value);
+
+signals:
+    // The enabled, visible, text or colour state of some control changed.
+    void controlsChanged();
+    // The listing box's lines changed.
+    void listingChanged();
+    // Pixels changed, all of them inside `cells` (in the grid's cells).
+    void pixelsChanged(QRect cells);
 
 private:
     void showListing(QStringList lines);

@@ -13,7 +13,6 @@ namespace vexilor {
 class GridCursor {
 public:
     QPoint current() const { return current_; }
-    QPoint anchor() const { return anchor_; }
     // The selected cells, corners included.
     QRect selection() const;
 

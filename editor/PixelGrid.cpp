@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "EditorCommands.h"
 #include "GridGeometry.h"
 #include "Palette.h"
 
@@ -41,31 +42,36 @@ struct PixelGrid::CellColours {
     QColor brush;
 };
 
-PixelGrid::PixelGrid(SpriteStore& store, QWidget* parent)
+PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
     : QWidget(parent),
-      store_(store),
-      shownRevision_(store.pixelRevision()),
-      shownBrush_(store.brushColour()) {
+      commands_(commands),
+      store_(commands.store()),
+      shownRevision_(store_.pixelRevision()),
+      shownBrush_(store_.brushColour()),
+      background_(commands.controls().StringGrid1.colour) {
     setFixedSize(grid::kSide, grid::kSide);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted on each paint event, so Qt need not clear the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEnabled(false);
+    connect(&commands, &EditorCommands::controlsChanged, this, &PixelGrid::showColours);
+    connect(&commands, &EditorCommands::pixelsChanged, this, &PixelGrid::showPixels);
 }
 
-void PixelGrid::setBackgroundColour(const QColor& colour) {
-    if (colour == background_)
+void PixelGrid::showColours() {
+    const QColor& background = commands_.controls().StringGrid1.colour;
+    if (background == background_ && store_.brushColour() == shownBrush_)
         return;
-    background_ = colour;
-    update();
-}
-
-void PixelGrid::showStore() {
-    if (store_.pixelRevision() == shownRevision_ && store_.brushColour() == shownBrush_)
-        return;
-    shownRevision_ = store_.pixelRevision();
+    background_ = background;
     shownBrush_ = store_.brushColour();
     update();
+}
+
+void PixelGrid::showPixels(const QRect& cells) {
+    if (store_.pixelRevision() == shownRevision_)
+        return;
+    shownRevision_ = store_.pixelRevision();
+    update(grid::cellsRect(cells));
 }
 
 void PixelGrid::paintEvent(QPaintEvent* event) {
@@ -168,20 +174,8 @@ void PixelGrid::takeFocus() {
 }
 
 void PixelGrid::paintPixel(QPoint cell, Qt::MouseButton button) {
-    if (cell.x() >= store_.width() || cell.y() >= store_.height())
-        return;
-    if (button != Qt::LeftButton && button != Qt::RightButton)
-        return;
-    const bool upToDate = store_.pixelRevision() == shownRevision_;
-    store_.setPixel(cell.x(), cell.y(), button == Qt::LeftButton ? 1 : 0);
-    if (store_.pixelRevision() == shownRevision_)
-        return;  // the pixel already had that value
-    shownRevision_ = store_.pixelRevision();
-    // One changed cell repaints alone, unless the picture was out of date already.
-    if (upToDate)
-        update(grid::cellRect(cell));
-    else
-        update();
+    if (button == Qt::LeftButton || button == Qt::RightButton)
+        commands_.paintPixel(cell, button == Qt::LeftButton ? 1 : 0);
 }
 
 template <typename Change>

@@ -8,29 +8,27 @@
 #include "GridCursor.h"
 #include "SpriteStore.h"
 
+class QRect;
+
 namespace vexilor {
 
-// The magnified picture of a sprite store's whole 64 x 64 pixel field: 8 x 8-pixel cells
+class EditorCommands;
+
+// The magnified picture of the editor's whole 64 x 64 pixel field: 8 x 8-pixel cells
 // behind silver lines, set pixels in the brush's fill colour and clear ones in the grid's
-// background colour. The left button sets and the right button clears a pixel inside the
-// sprite's width and height. The grid also keeps a current cell and a selection, which
-// the mouse and the navigation keys move but which never change a pixel.
+// background colour. The left button sets and the right button clears a pixel, through
+// the editor's commands, which take it inside the sprite's width and height only. The
+// grid also keeps a current cell and a selection, which the mouse and the navigation keys
+// move but which never change a pixel.
 //
-// The grid starts disabled; while disabled it takes no input but looks the same.
+// The grid follows the commands' signals: a change of pixels repaints the cells it
+// touched, a change of the colours the whole grid. It starts disabled; while disabled it
+// takes no input but looks the same.
 class PixelGrid : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PixelGrid(SpriteStore& store, QWidget* parent = nullptr);
-
-    // Repaints the whole grid when the colour changes.
-    void setBackgroundColour(const QColor& colour);
-    QColor backgroundColour() const { return background_; }
-
-    // Brings the picture in line with the store after a command: repaints the whole grid
-    // if the store's pixels or brush colour changed since the grid last showed them,
-    // whoever changed them. Clicks on the grid repaint their own cell.
-    void showStore();
+    explicit PixelGrid(EditorCommands& commands, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +42,10 @@ protected:
 private:
     struct CellColours;
 
+    // Repaints the whole grid when the brush or the background changed.
+    void showColours();
+    // Repaints `cells` once the store's pixels changed since the grid last showed them.
+    void showPixels(const QRect& cells);
     void paintCell(QPainter& painter, QPoint cell, const CellColours& colours) const;
     // The cell that shows the focus frame: the current cell while the grid is the
     // window's focused control, none otherwise.
@@ -54,11 +56,12 @@ private:
     template <typename Change>
     void changeCursor(Change change);
 
-    SpriteStore& store_;
+    EditorCommands& commands_;
+    const SpriteStore& store_;
     // What the picture on the screen shows, or is about to show once painted.
     std::uint64_t shownRevision_;
     ColourName shownBrush_;
-    QColor background_{Qt::white};
+    QColor background_;
     GridCursor cursor_;
     bool selecting_ = false;  // the left button went down on a cell and is still held
 };

@@ -14,9 +14,9 @@
 #include <QShowEvent>
 
 #include "CloseQuestion.h"
-#include "Desktop.h"
 #include "EditableDropDown.h"
 #include "ErrorBox.h"
+#include "HelpPage.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
 #include "ScreenPlacement.h"
@@ -92,7 +92,8 @@ TForm1::TForm1(MainWindowServicesFactory servicesFactory, QWidget* parent)
     ComboBox2->setTextQuietly(commands_.controls().ComboBox2.text);
     ComboBox3->setTextQuietly(commands_.controls().ComboBox3.text);
     ComboBox4->setTextQuietly(commands_.controls().ComboBox4.text);
-    refresh();
+    showControls();
+    showListing();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
     if (!mainWindowSlot())
@@ -123,6 +124,8 @@ void TForm1::bindControls() {
 }
 
 void TForm1::connectHandlers() {
+    connect(&commands_, &EditorCommands::controlsChanged, this, &TForm1::showControls);
+    connect(&commands_, &EditorCommands::listingChanged, this, &TForm1::showListing);
     connect(ComboBox1, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox1Change);
     connect(ComboBox2, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox2Change);
     connect(ComboBox3, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox3Change);
@@ -142,14 +145,9 @@ void TForm1::connectHandlers() {
     connect(N12, &QAction::triggered, this, &TForm1::N12Click);
 }
 
-void TForm1::runCommand(const std::function<void()>& command) {
-    runGuarded(command);
-    refresh();
-}
-
 // Brings every widget in line with the logic. The boxes' texts are the user's own and
-// are left alone; everything else is written from the logic.
-void TForm1::refresh() {
+// are left alone; the grid follows the commands itself.
+void TForm1::showControls() {
     const MainWindowControls& state = commands_.controls();
     for (const auto& [control, widget] : widgetBindings_) {
         const ControlState& wanted = state.*control;
@@ -166,11 +164,10 @@ void TForm1::refresh() {
     }
     setBackground(Panel17, state.Panel17.colour);
     setBackground(Panel18, state.Panel18.colour);
-    StringGrid1->setBackgroundColour(state.StringGrid1.colour);
-    StringGrid1->showStore();
-    // Compared with what the box holds, so that it can never keep an old listing.
-    if (Memo1->toPlainText() != state.Memo1.text)
-        Memo1->setPlainText(state.Memo1.text);
+}
+
+void TForm1::showListing() {
+    Memo1->setPlainText(commands_.listingLines().join('\n'));
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -186,7 +183,7 @@ void TForm1::FormShow() {
     move(centredOnVirtualScreen(frameGeometry().size()));
     // Runs before the window is mapped, so the splash window's modal run keeps the
     // main window off the screen until the splash has been clicked away.
-    runCommand(services_.showSplashModally);
+    runGuarded(services_.showSplashModally);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -215,60 +212,60 @@ void TForm1::askBeforeLogOff(QSessionManager& manager) {
 }
 
 void TForm1::ComboBox1Change(const QString& text) {
-    runCommand([&] { commands_.chooseWidth(text); });
+    runGuarded([&] { commands_.chooseWidth(text); });
 }
 
 void TForm1::ComboBox2Change(const QString& text) {
-    runCommand([&] { commands_.chooseHeight(text); });
+    runGuarded([&] { commands_.chooseHeight(text); });
 }
 
 void TForm1::ComboBox3Change(const QString& text) {
-    runCommand([&] { commands_.chooseBrush(text); });
+    runGuarded([&] { commands_.chooseBrush(text); });
 }
 
 void TForm1::ComboBox4Change(const QString& text) {
-    runCommand([&] { commands_.chooseBackground(text); });
+    runGuarded([&] { commands_.chooseBackground(text); });
 }
 
 void TForm1::Button1Click() {
-    runCommand([&] { commands_.clear(EditorCommands::From::Button); });
+    runGuarded([&] { commands_.clear(EditorCommands::From::Button); });
 }
 
 void TForm1::N8Click() {
-    runCommand([&] { commands_.clear(EditorCommands::From::Menu); });
+    runGuarded([&] { commands_.clear(EditorCommands::From::Menu); });
 }
 
 void TForm1::Button2Click() {
-    runCommand([&] { commands_.convert(EditorCommands::From::Button); });
+    runGuarded([&] { commands_.convert(EditorCommands::From::Button); });
 }
 
 void TForm1::N9Click() {
-    runCommand([&] { commands_.convert(EditorCommands::From::Menu); });
+    runGuarded([&] { commands_.convert(EditorCommands::From::Menu); });
 }
 
 void TForm1::Button3Click() {
-    runCommand(services_.save);
+    runGuarded(services_.save);
 }
 
 void TForm1::N6Click() {
-    runCommand(services_.save);
+    runGuarded(services_.save);
 }
 
 void TForm1::Button4Click() {
-    runCommand(services_.print);
+    runGuarded(services_.print);
 }
 
 void TForm1::N7Click() {
-    runCommand(services_.print);
+    runGuarded(services_.print);
 }
 
 void TForm1::Button5Click() {
     // Ends the program as soon as control is back in the loop, without any question.
-    runCommand([] { QCoreApplication::exit(0); });
+    runGuarded([] { QCoreApplication::exit(0); });
 }
 
 void TForm1::N4Click() {
-    runCommand([this] {
+    runGuarded([this] {
         auto* next = new TForm1(servicesFactory_);
         mainWindowSlot() = next;
         hide();
@@ -280,11 +277,11 @@ void TForm1::N4Click() {
 }
 
 void TForm1::N10Click() {
-    runCommand([this] { close(); });
+    runGuarded([this] { close(); });
 }
 
 void TForm1::N11Click() {
-    runCommand([] {
+    runGuarded([] {
         const QString page = findHelpPage(programFolder());
         if (!page.isEmpty())
             openInBrowser(QUrl::fromLocalFile(page));
@@ -292,7 +289,7 @@ void TForm1::N11Click() {
 }
 
 void TForm1::N12Click() {
-    runCommand(services_.showAbout);
+    runGuarded(services_.showAbout);
 }
 
 }  // namespace vexilor

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -22,9 +21,9 @@ namespace vexilor {
 class EditableDropDown;
 class PixelGrid;
 
-// The editor's main window. Its widgets mirror the command logic (EditorCommands),
-// which holds the whole state; every handler runs one command through the central
-// error guard and then refreshes the widgets from the logic.
+// The editor's main window. Its widgets show the command logic (EditorCommands), which
+// holds the whole state: every handler runs one command through the central error guard,
+// and the commands' signals bring the widgets in line.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -37,7 +36,6 @@ public:
     // What saving and printing read: the listing's lines, and the box that shows them.
     QStringList listingLines() const { return commands_.listingLines(); }
     QPlainTextEdit& memo() { return *Memo1; }
-    const EditorCommands& commands() const { return commands_; }
 
     // Event handlers, one per control and event.
     void FormShow();
@@ -70,8 +68,8 @@ private:
     void orderTabStops();
     void connectHandlers();
     void bindControls();
-    void runCommand(const std::function<void()>& command);
-    void refresh();
+    void showControls();
+    void showListing();
     void askBeforeLogOff(QSessionManager& manager);
 
     MainWindowServicesFactory servicesFactory_;

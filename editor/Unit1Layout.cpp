@@ -94,7 +94,7 @@ void TForm1::createControls() {
     Label6 = textLabel(client, "Label6", 272, 614, QStringLiteral("Фон: "));
     Label7 = textLabel(client, "Label7", 8, 614, QStringLiteral("Размер:"));
     Label8 = textLabel(client, "Label8", 408, 614, QStringLiteral("Папка по умолчанию:"));
-    StringGrid1 = place(new PixelGrid(commands_.store(), client), "StringGrid1", 24, 24, 577, 577);
+    StringGrid1 = place(new PixelGrid(commands_, client), "StringGrid1", 24, 24, 577, 577);
 
     GroupBox1 = place(new QGroupBox(QStringLiteral("   Размеры спрайта   "), client), "GroupBox1",
                       608, 0, 241, 49);

@@ -28,9 +28,6 @@ public:
     // file the user chooses; does nothing when the dialog is cancelled. Throws Failure.
     void save(const QStringList& listingLines);
 
-    // The path chosen last, whether or not it could be written; empty at first.
-    QString lastPath() const { return lastPath_; }
-
     QFileDialog& SaveDialog1() { return *dialog_; }
     void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
 
@@ -40,6 +37,7 @@ private:
     // window go first.
     QPointer<QFileDialog> dialog_;
     DialogRunner runDialog_;
+    // The path chosen last, whether or not it could be written; empty at first.
     QString lastPath_;
 };
 

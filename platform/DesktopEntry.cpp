@@ -1,13 +1,13 @@
 #include "DesktopEntry.h"
 
-#include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QPlatformSurfaceEvent>
 #include <QWindow>
 
-#include <xcb/xcb.h>
 #include <cstdlib>
 #include <utility>
+
+#include "X11Connection.h"
 
 namespace vexilor {
 namespace {
@@ -58,10 +58,8 @@ private:
 
 void nameDesktopEntry(const QString& entryName) {
     QGuiApplication::setDesktopFileName(entryName);
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr)
-        return;
-    qGuiApp->installEventFilter(new X11EntryLabel(x11->connection(), entryName.toUtf8()));
+    if (xcb_connection_t* connection = x11Connection())
+        qGuiApp->installEventFilter(new X11EntryLabel(connection, entryName.toUtf8()));
 }
 
 }  // namespace vexilor

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace vexilor {
@@ -17,6 +18,12 @@ QPoint centredOnVirtualScreen(QSize outerSize) {
     const int left = (screen.width() - outerSize.width()) / 2;
     const int top = (screen.height() - outerSize.height()) / 2;
     return QPoint(std::max(left, 0), std::max(top, 0));
+}
+
+void bringToFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 }  // namespace vexilor

@@ -12,4 +12,9 @@ namespace vexilor {
 // application object is made.
 void preferX11(int argc, char** argv);
 
+// Whether the user chose a widget style (a -style argument or QT_STYLE_OVERRIDE), which
+// the program then keeps instead of its own. Call it before the application object is
+// made, which takes the argument away.
+bool styleChosenByUser(int argc, char** argv);
+
 }  // namespace vexilor

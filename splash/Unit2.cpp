@@ -12,9 +12,9 @@
 
 #include "Failure.h"
 #include "PictureLabel.h"
-#include "PlatformWindow.h"
 #include "ScreenPlacement.h"
 #include "TitlePicture.h"
+#include "WindowAlpha.h"
 
 namespace vexilor {
 namespace {
@@ -85,9 +85,9 @@ void TForm2::setAlphaBlendValue(unsigned char value) {
 
 void TForm2::applyAlphaState() {
     if (alphaBlend_)
-        platform::setWindowAlpha(*this, alphaBlendValue_);
+        setWindowAlpha(*this, alphaBlendValue_);
     else
-        platform::clearWindowAlpha(*this);
+        clearWindowAlpha(*this);
 }
 
 void TForm2::Timer1Timer(QObject* /*Sender*/) {
@@ -103,9 +103,9 @@ void TForm2::Timer1Timer(QObject* /*Sender*/) {
 }
 
 void TForm2::Image1Click(QObject* /*Sender*/) {
-    platform::fadeOutAndHide(*this, fadeOutDuration);
+    fadeOutAndHide(*this, fadeOutDuration);
     if (QWidget* mainWindow = currentMainWindow_ ? currentMainWindow_() : nullptr)
-        platform::bringToFront(*mainWindow);
+        bringToFront(*mainWindow);
     Close();
 }
 
@@ -134,7 +134,7 @@ void TForm2::placeAtFirstShowing() {
 
 void TForm2::Show() {
     placeAtFirstShowing();
-    platform::bringToFront(*this);
+    bringToFront(*this);
 }
 
 TForm2::ModalResult TForm2::ShowModal() {

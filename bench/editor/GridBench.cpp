@@ -4,10 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include "EditorCommands.h"
 #include "GridGeometry.h"
 #include "PixelGrid.h"
 #include "RandomSprite.h"
-#include "SpriteStore.h"
 
 namespace {
 
@@ -16,8 +16,15 @@ using vexilor::grid::cellRect;
 // A 64 x 64 sprite with about half its pixels set, on an enabled grid.
 struct PaintedGrid {
     PaintedGrid() {
+        commands.chooseWidth("64");
+        commands.chooseHeight("64");
+        commands.chooseBackground("7 - Белый");
+        commands.clear(vexilor::EditorCommands::From::Button);
+        const vexilor::SpriteStore sprite = randomFullSprite();
+        for (int column = 0; column < 64; ++column)
+            for (int row = 0; row < 64; ++row)
+                commands.paintPixel(QPoint(column, row), sprite.pixel(column, row));
         grid.setEnabled(true);
-        grid.setBackgroundColour(Qt::white);
     }
 
     void press(Qt::MouseButton button, QPoint cell) {
@@ -27,8 +34,8 @@ struct PaintedGrid {
         QCoreApplication::sendEvent(&grid, &event);
     }
 
-    vexilor::SpriteStore store = randomFullSprite();
-    vexilor::PixelGrid grid{store};
+    vexilor::EditorCommands commands{"/"};
+    vexilor::PixelGrid grid{commands};
 };
 
 void renderFullGrid(benchmark::State& state, qreal devicePixelRatio) {

@@ -71,18 +71,16 @@ TEST(UsingTheEditor, ClearAndConvertDependOnWhetherTheButtonOrTheMenuRunsThem) {
     EXPECT_EQ(usable(c),
               "ComboBox1 StringGrid1 Button1 Button2 Button3 Button5 N4 N6 N7 N8 N10 N11 N12 ");
 
-    commands.store().setPixel(0, 0, 1);
+    commands.paintPixel({0, 0}, 1);
     commands.convert(From::Menu);
     EXPECT_EQ(commands.listingLines().size(), 11);
     EXPECT_EQ(commands.listingLines().first(), "   A1: DATA 128, 0, 0, 0, 0, 0, 0, 0, ");
     commands.convert(From::Button);  // again: the listing once, now with the credits
     EXPECT_EQ(commands.listingLines().size(), 16);
     EXPECT_EQ(commands.listingLines()[13], "Создано при помощи программы Vexilor ver.2.0");
-    EXPECT_EQ(c.Memo1.text, commands.listingLines().join('\n'));
 
     commands.clear(From::Button);
     EXPECT_TRUE(commands.listingLines().isEmpty());
-    EXPECT_TRUE(c.Memo1.text.isEmpty());
     EXPECT_EQ(setPixelCount(commands.store()), 0);
 }
 

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "CoreTesting.h"
+#include "EditorCommands.h"
 #include "GridGeometry.h"
 #include "ScreenPixels.h"
 #include "SpriteListing.h"
@@ -33,12 +34,12 @@ protected:
         return false;
     }
 
-    // What the editor's Clear does to the grid, and the window after every command.
-    void clear(const QColor& background = Qt::white) {
-        store.clearPixels();
+    // The editor's Clear on the background chosen, which the window follows by enabling
+    // the grid.
+    void clear(const char* background = "7 - Белый") {
+        commands.chooseBackground(background);
+        commands.clear(vexilor::EditorCommands::From::Button);
         grid.setEnabled(true);
-        grid.setBackgroundColour(background);
-        grid.showStore();
     }
     void clickCell(Qt::MouseButton button, int column, int row, Qt::KeyboardModifiers keys = {}) {
         QTest::mouseClick(&grid, button, keys, cellRect(column, row).center());
@@ -49,8 +50,9 @@ protected:
         return picture().pixelColor(cellRect(column, row).center());
     }
 
-    vexilor::SpriteStore store;
-    vexilor::PixelGrid grid{store};
+    vexilor::EditorCommands commands{"/"};
+    const vexilor::SpriteStore& store = commands.store();
+    vexilor::PixelGrid grid{commands};
     QRegion painted;
 };
 
@@ -65,7 +67,7 @@ TEST_F(PaintingOnTheGrid, BeforeClearPressesDoNothing) {
 }
 
 TEST_F(PaintingOnTheGrid, LeftPressSetsThePixelInTheBrushFillRightPressClearsItRepaintingOneCell) {
-    store.selectBrush("5 - Зеленый");
+    commands.chooseBrush("5 - Зеленый");
     clear();
     clickCell(Qt::LeftButton, 3, 2);
     EXPECT_EQ(store.pixel(3, 2), 1);
@@ -110,7 +112,7 @@ TEST_F(PaintingOnTheGrid, DraggingSetsOnlyTheFirstCell) {
 
 TEST_F(PaintingOnTheGrid, NoKeyChangesAPixel) {
     clear();
-    store.setPixel(0, 0, 1);
+    commands.paintPixel({0, 0}, 1);
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Return,
                         Qt::Key_Right, Qt::Key_End})
         QTest::keyClick(&grid, key);
@@ -119,21 +121,21 @@ TEST_F(PaintingOnTheGrid, NoKeyChangesAPixel) {
 }
 
 TEST_F(PaintingOnTheGrid, PixelsBeyondAShrunkWidthStayVisibleAndComeBackInTheListing) {
-    store.setWidthFromText("16");
+    commands.chooseWidth("16");
     clear();
     clickCell(Qt::LeftButton, 12, 3);
-    store.setWidthFromText("8");
+    commands.chooseWidth("8");
     EXPECT_EQ(fillOf(12, 3), QColor(Qt::black));
     EXPECT_EQ(vexilor::makeListing(store, false).at(2 + 3), "    00000000");
-    store.setWidthFromText("16");
+    commands.chooseWidth("16");
     const auto listing = vexilor::makeListing(store, false);
     EXPECT_EQ(listing.at(1), "   B1: DATA 0, 0, 0, 8, 0, 0, 0, 0, ");
     EXPECT_EQ(listing.at(4 + 3), "    0000000000001000");
 }
 
 TEST_F(PaintingOnTheGrid, WhiteBrushOnBlackBackgroundKeepsTheLinesSilver) {
-    store.selectBrush("7 - Белый");
-    clear(Qt::black);
+    commands.chooseBrush("7 - Белый");
+    clear("0 - Черный");
     clickCell(Qt::LeftButton, 2, 2);
     const QImage image = picture();
     EXPECT_EQ(image.pixelColor(cellRect(2, 2).center()), QColor(Qt::white));
@@ -143,8 +145,8 @@ TEST_F(PaintingOnTheGrid, WhiteBrushOnBlackBackgroundKeepsTheLinesSilver) {
 }
 
 TEST_F(PaintingOnTheGrid, AtDevicePixelRatioTwoCellsAndLinesStaySharp) {
-    store.selectBrush("2 - Красный");
-    clear(Qt::blue);
+    commands.chooseBrush("2 - Красный");
+    clear("1 - Синий");
     clickCell(Qt::LeftButton, 1, 1);
     clickCell(Qt::LeftButton, 2, 1, Qt::ShiftModifier);
     QImage image(2 * 577, 2 * 577, QImage::Format_RGB32);

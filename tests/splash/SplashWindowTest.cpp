@@ -10,12 +10,12 @@
 
 #include "Failure.h"
 #include "PictureLabel.h"
-#include "PlatformWindow.h"
 #include "ScreenPixels.h"
 #include "ScreenPlacement.h"
 #include "SplashScreens.h"
 #include "TitlePicture.h"
 #include "Unit2.h"
+#include "WindowAlpha.h"
 
 using vexilor::TForm2;
 

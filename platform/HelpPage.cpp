@@ -1,4 +1,4 @@
-#include "Desktop.h"
+#include "HelpPage.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -5,7 +5,7 @@
 
 namespace vexilor {
 
-// Small stand-ins for what the desktop provides, named for what they do.
+// The program's own folder and its help page, which opens in the desktop's browser.
 
 // The folder that holds the program's executable, ending in "/".
 QString programFolder();

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
-#include <cstring>
 #include <memory>
 
 #include "CurrentPrinter.h"
@@ -36,19 +35,10 @@ vexilor::MainWindowServices servicesFor(vexilor::TForm1& window) {
     return services;
 }
 
-// Qt takes "-style" out of the arguments it hands on, so look before it does.
-bool styleChosenByUser(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "-style", 6) == 0 || std::strncmp(argv[i], "--style", 7) == 0)
-            return true;
-    }
-    return !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool userStyle = styleChosenByUser(argc, argv);
+    const bool userStyle = vexilor::styleChosenByUser(argc, argv);
     vexilor::preferX11(argc, argv);
     QApplication application(argc, argv);
     vexilor::nameDesktopEntry(QStringLiteral(DESKTOP_ENTRY_NAME));

@@ -4,11 +4,10 @@
 
 class QWidget;
 
-// Small stand-ins for what the desktop does to whole windows, for the splash window.
-// (The editor keeps its own desktop helpers; neither library may depend on the other,
-// hence a namespace of their own.) Where the window system cannot make windows
-// translucent, the window simply stays opaque.
-namespace vexilor::platform {
+// What the desktop does to the opacity of whole windows, for the splash window's fades.
+// Where the window system cannot make windows translucent, the window simply stays
+// opaque.
+namespace vexilor {
 
 // Makes a top-level window translucent with a constant alpha: 0 invisible, 255 opaque.
 void setWindowAlpha(QWidget& window, unsigned char alpha);
@@ -23,7 +22,4 @@ void clearWindowAlpha(QWidget& window);
 // still picture would look like a program that hangs.
 void fadeOutAndHide(QWidget& window, std::chrono::milliseconds duration);
 
-// Marks the window visible (no change if it already is) and brings it to the front.
-void bringToFront(QWidget& window);
-
-}  // namespace vexilor::platform
+}  // namespace vexilor

@@ -1,15 +1,14 @@
-#include "PlatformWindow.h"
+#include "WindowAlpha.h"
 
 #include <algorithm>
 #include <thread>
 
-#include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QWidget>
 
-#include <xcb/xcb.h>
+#include "X11Connection.h"
 
-namespace vexilor::platform {
+namespace vexilor {
 namespace {
 
 // Qt only queues an opacity change for the window system; on X11 it reaches the server
@@ -21,9 +20,8 @@ namespace {
 void pushToWindowSystem(const QWidget& window) {
     if (window.windowHandle() == nullptr)
         return;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 != nullptr && x11->connection() != nullptr)  // offscreen answers without one
-        xcb_flush(x11->connection());
+    if (xcb_connection_t* connection = x11Connection())
+        xcb_flush(connection);
 }
 
 // Whether the window system gives a top-level window a constant alpha. X11 does (seen
@@ -75,10 +73,4 @@ void fadeOutAndHide(QWidget& window, std::chrono::milliseconds duration) {
     pushToWindowSystem(window);
 }
 
-void bringToFront(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-}  // namespace vexilor::platform
+}  // namespace vexilor

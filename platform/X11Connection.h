@@ -1,0 +1,11 @@
+#pragma once
+
+#include <xcb/xcb.h>
+
+namespace vexilor {
+
+// The application's connection to its X server, or null where the program runs on
+// another window system (Wayland, offscreen). The one place that asks Qt for it.
+xcb_connection_t* x11Connection();
+
+}  // namespace vexilor

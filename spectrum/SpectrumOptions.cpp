@@ -1,0 +1,47 @@
+#include "SpectrumOptions.h"
+
+#include "BasicSubroutine.h"
+#include "Failure.h"
+#include "IntegerText.h"
+#include "SpectrumMemory.h"
+
+namespace vexilor {
+
+namespace {
+
+std::optional<int> numberIn(std::string_view text, int lowest, int highest) {
+    const auto value = parseInteger(text);
+    if (!value || *value < lowest || *value > highest)
+        return std::nullopt;
+    return *value;
+}
+
+}  // namespace
+
+int firstLineFromText(std::string_view text) {
+    if (const auto line = numberIn(text, 1, kLastBasicLine))
+        return *line;
+    throw Failure("--line needs a line number from 1 to 9999, not '" + std::string(text) + "'");
+}
+
+int addressFromText(std::string_view text) {
+    if (const auto address = numberIn(text, kFirstRamAddress, kLastAddress))
+        return *address;
+    throw Failure("--address needs an address in RAM, from 16384 to 65535, not '" +
+                  std::string(text) + "'");
+}
+
+std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits) {
+    const bool tape = !options.tape.empty();
+    if (options.firstLine && !options.basic)
+        return "--line numbers the lines of --basic; give both";
+    if (options.tapeName && !tape)
+        return "--name names the tape of --tap; give both";
+    if (options.address && !options.basic && !tape)
+        return "--address places the bytes of --basic or --tap; give one of them";
+    if (credits && options.basic)
+        return "--credits adds to the listing, which --basic replaces";
+    return {};
+}
+
+}  // namespace vexilor

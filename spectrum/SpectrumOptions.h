@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vexilor {
+
+// What the converter makes for the Spectrum besides, or instead of, the listing.
+struct SpectrumOptions {
+    bool basic = false;                   // the BASIC subroutine instead of the listing
+    std::optional<int> firstLine;         // its first line number; 9000 when not given
+    std::optional<int> address;           // where the bytes go; the user-defined graphics if not
+    std::string tape;                     // a .tap file to write as well, when not empty
+    std::optional<std::string> tapeName;  // the CODE file's name; the input's name if not
+};
+
+// The values that --line and --address take: a line number of Sinclair BASIC, an address
+// in RAM. Throw Failure saying what the option takes.
+int firstLineFromText(std::string_view text);
+int addressFromText(std::string_view text);
+
+// Why the options given cannot be used together, or an empty text when they can.
+std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits);
+
+}  // namespace vexilor
