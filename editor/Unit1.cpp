@@ -166,8 +166,13 @@ void TForm1::showControls() {
     setBackground(Panel18, state.Panel18.colour);
 }
 
+// Every line ended by a line break, so that a listing ending in an empty line shows
+// (and prints) that line too.
 void TForm1::showListing() {
-    Memo1->setPlainText(commands_.listingLines().join('\n'));
+    QString text;
+    for (const QString& line : commands_.listingLines())
+        text += line + u'\n';
+    Memo1->setPlainText(text);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -187,8 +192,18 @@ void TForm1::FormShow() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
+    if (!closeConfirmed_ && !FormCloseQuery()) {
         event->ignore();
+        return;
+    }
+    if (printing_) {
+        // Closing destroys the window, whose print is still running: it closes once the
+        // print has ended, without asking again.
+        event->ignore();
+        afterPrint_ = [this] {
+            closeConfirmed_ = true;
+            close();
+        };
         return;
     }
     event->accept();
@@ -252,11 +267,24 @@ void TForm1::N6Click() {
 }
 
 void TForm1::Button4Click() {
-    runGuarded(services_.print);
+    printListing();
 }
 
 void TForm1::N7Click() {
+    printListing();
+}
+
+// The print handles the window's events while it runs, so the window stays usable; what
+// would destroy the window meanwhile waits in afterPrint_ until the print has ended.
+void TForm1::printListing() {
+    const bool outermost = !printing_;
+    printing_ = true;
     runGuarded(services_.print);
+    if (!outermost)
+        return;
+    printing_ = false;
+    if (afterPrint_)
+        std::exchange(afterPrint_, {})();
 }
 
 void TForm1::Button5Click() {
@@ -265,6 +293,10 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::N4Click() {
+    if (printing_) {
+        afterPrint_ = [this] { N4Click(); };
+        return;
+    }
     runGuarded([this] {
         auto* next = new TForm1(servicesFactory_);
         mainWindowSlot() = next;

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -70,12 +71,17 @@ private:
     void bindControls();
     void showControls();
     void showListing();
+    void printListing();
     void askBeforeLogOff(QSessionManager& manager);
 
     MainWindowServicesFactory servicesFactory_;
     MainWindowServices services_;
     EditorCommands commands_;
     bool shownBefore_ = false;
+    bool printing_ = false;
+    bool closeConfirmed_ = false;
+    // New or closing, asked for while a print ran, to run once it has ended.
+    std::function<void()> afterPrint_;
 
     QFrame* Bevel1 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;

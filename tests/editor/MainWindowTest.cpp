@@ -222,7 +222,9 @@ TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteConvertsItAndClearsItAga
     }
     const QStringList shown = window->memo().toPlainText().split('\n');
     EXPECT_EQ(shown.mid(0, expected.size()), expected);
-    EXPECT_EQ(shown.size(), expected.size() + 2 + 3);  // two empty lines and the credits
+    // Two empty lines and the credits, each line ended by a line break.
+    EXPECT_EQ(shown.size(), expected.size() + 2 + 3 + 1);
+    EXPECT_EQ(shown.last(), "");
     EXPECT_TRUE(child("Button4")->isEnabled());
 
     // Clear again with the same background, from the button and, after painting, from
@@ -241,6 +243,11 @@ TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteConvertsItAndClearsItAga
             << zeros[line].toStdString();
     for (int row = 0; row < 16; ++row)
         EXPECT_EQ(zeros[6 + row], "    " + QString(16, '0'));
+
+    // A sprite of no rows is two empty lines, both in the box.
+    typeInto("ComboBox2", "0");
+    child<QAction>("N9")->trigger();
+    EXPECT_EQ(window->memo().toPlainText(), "\n\n");
 }
 
 // Also registered to run under GNOME and KDE (CMakeLists.txt), whose themes order a

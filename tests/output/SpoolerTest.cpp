@@ -2,9 +2,12 @@
 // and its queue writes it as a PDF, which is read back and compared with the listing box.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QThread>
+#include <QTimer>
 
 #include "CurrentPrinter.h"
 #include "DisplayLines.h"
@@ -13,6 +16,7 @@
 #include "ModalAnswer.h"
 #include "PdfWords.h"
 #include "PrivateSpooler.h"
+#include "Unit1.h"
 
 namespace {
 
@@ -98,6 +102,38 @@ TEST_F(PrintingThroughASpooler, AnEmptyBoxGivesOneBlankPage) {
     const PdfText pdf = printTheBox();
     EXPECT_EQ(pdf.pages, 1);
     EXPECT_TRUE(pdf.words.empty());
+}
+
+// New while the lines go to the spooler (the print handles the window's events) waits
+// until the print has ended: the window it would destroy is the one printing.
+TEST_F(PrintingThroughASpooler, NewDuringAPrintComesOnceThePrintHasEnded) {
+    QPointer<vexilor::TForm1> form = new vexilor::TForm1([this](vexilor::TForm1& window) {
+        vexilor::MainWindowServices services;
+        auto print = std::make_shared<vexilor::ListingPrint>(&window, printers);
+        services.print = [print, &window] { print->print(window.memo()); };
+        return services;
+    });
+    form->show();
+    form->ComboBox3Change(QStringLiteral("0 - Черный"));
+    form->ComboBox4Change(QStringLiteral("7 - Белый"));
+    form->Button1Click();
+    form->Button2Click();
+    const QStringList listing = form->listingLines();
+
+    ModalAnswer confirm([&](QWidget& dialog) {
+        static_cast<QDialog&>(dialog).accept();
+        QTimer::singleShot(0, form, [&] { form->findChild<QAction*>("N4")->trigger(); });
+    });
+    form->Button4Click();
+    EXPECT_TRUE(spooler->waitUntilIdle()) << spooler->log().toStdString();
+    // Every word of the listing, in order, however the box wrapped its lines.
+    EXPECT_EQ(pdfLines(readPdf(spooler->jobOutputPath())).join(' '),
+              listing.join(' ').simplified());
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull()) << "New replaced the window once the print had ended";
+    ASSERT_NE(vexilor::currentMainWindow(), nullptr);
+    delete vexilor::currentMainWindow();
 }
 
 }  // namespace
