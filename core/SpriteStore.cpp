@@ -46,15 +46,22 @@ void SpriteStore::setPixel(int column, int row, int value) {
         return;
     if (!insideField(column, row))
         return;
-    std::int32_t& pixel = pixels_[column * kFieldSize + row];
-    if (pixel == value)
+    const std::size_t index = pixelIndex(column, row);
+    if (pixels_[index] == (value != 0))
         return;
-    pixel = value;
+    pixels_[index] = value != 0;
     ++pixelRevision_;
 }
 
 void SpriteStore::clearPixels() {
-    pixels_.fill(0);
+    pixels_.reset();
+    ++pixelRevision_;
+}
+
+void SpriteStore::setField(const PixelField& field) {
+    if (field == pixels_)
+        return;
+    pixels_ = field;
     ++pixelRevision_;
 }
 

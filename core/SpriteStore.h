@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -14,19 +15,32 @@ namespace vexilor {
 class SpriteStore {
 public:
     static constexpr int kFieldSize = 64;
+    // The whole field as bits, for edits and snapshots of all pixels at once.
+    using PixelField = std::bitset<kFieldSize * kFieldSize>;
+    // Column by column, as the store keeps it: index = column * 64 + row.
+    static constexpr std::size_t pixelIndex(int column, int row) {
+        return static_cast<std::size_t>(column * kFieldSize + row);
+    }
 
     SpriteStore() { reset(); }
 
     void reset();
 
-    // Sets (1) or clears (0) a pixel inside the sprite; outside it nothing changes.
+    // Sets (1, or any value but 0) or clears (0) a pixel inside the sprite; outside it
+    // nothing changes.
     void setPixel(int column, int row, int value);
-    // The stored value of any pixel of the field, 0 <= column, row < 64.
+    // The stored value, 1 or 0, of any pixel of the field, 0 <= column, row < 64.
     int pixel(int column, int row) const {
         const bool inField = column >= 0 && column < kFieldSize && row >= 0 && row < kFieldSize;
-        return inField ? pixels_[column * kFieldSize + row] : 0;
+        return inField && pixels_[pixelIndex(column, row)] ? 1 : 0;
     }
     void clearPixels();
+    // A copy, so that a snapshot taken before an edit keeps the pixels of before.
+    PixelField field() const { return pixels_; }
+    // Replaces every pixel of the field, also those outside the sprite's width and height,
+    // so that an undone edit gets back what lay beyond a since shrunk size. One revision
+    // step when anything changed, none otherwise.
+    void setField(const PixelField& field);
     // Goes up with every change of the pixel field (and never otherwise), so that a view
     // which remembers the count it last showed can tell whether it is out of date.
     std::uint64_t pixelRevision() const { return pixelRevision_; }
@@ -46,13 +60,14 @@ public:
     const ColourName& backgroundColour() const { return backgroundColour_; }
 
 private:
-    // Column by column: index = column * 64 + row.
-    std::array<std::int32_t, kFieldSize * kFieldSize> pixels_{};
+    PixelField pixels_;
     std::uint64_t pixelRevision_ = 0;
     int width_ = 8;
     int height_ = 8;
     ColourName brushColour_;
     ColourName backgroundColour_;
 };
+
+using PixelField = SpriteStore::PixelField;
 
 }  // namespace vexilor

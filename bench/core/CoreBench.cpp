@@ -3,8 +3,12 @@
 #include "IntegerText.h"
 #include "RandomSprite.h"
 #include "SpriteListing.h"
+#include "SpriteTransforms.h"
 
 namespace {
+
+using vexilor::ShiftDirection;
+using vexilor::SpriteStore;
 
 void BM_MakeListingOfARandom64x64Sprite(benchmark::State& state) {
     const vexilor::SpriteStore store = randomFullSprite();
@@ -20,5 +24,31 @@ void BM_ParseSizeTexts(benchmark::State& state) {
             benchmark::DoNotOptimize(vexilor::parseInteger(text));
 }
 BENCHMARK(BM_ParseSizeTexts);
+
+// One edit of a full 64 x 64 sprite, again and again on the same store.
+void BM_EditARandom64x64Sprite(benchmark::State& state, void (*edit)(SpriteStore&)) {
+    SpriteStore store = randomFullSprite();
+    for (auto _ : state) {
+        edit(store);
+        benchmark::DoNotOptimize(store.pixelRevision());
+    }
+}
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, mirrorLeftRight, vexilor::mirrorLeftRight);
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, mirrorTopBottom, vexilor::mirrorTopBottom);
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, rotateClockwise, vexilor::rotateClockwise);
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, shiftLeft,
+                  [](SpriteStore& store) { shiftPixels(store, ShiftDirection::Left); });
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, shiftRight,
+                  [](SpriteStore& store) { shiftPixels(store, ShiftDirection::Right); });
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, shiftUp,
+                  [](SpriteStore& store) { shiftPixels(store, ShiftDirection::Up); });
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, shiftDown,
+                  [](SpriteStore& store) { shiftPixels(store, ShiftDirection::Down); });
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, invertPixels, vexilor::invertPixels);
+// Pastes the opposite of the sprite over all of it, which changes every pixel.
+BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, pastePixels, [](SpriteStore& store) {
+    static const vexilor::PixelPicture opposite{64, 64, ~randomFullSprite().field()};
+    pastePixels(store, opposite);
+});
 
 }  // namespace
