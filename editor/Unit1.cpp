@@ -17,6 +17,7 @@
 #include "Desktop.h"
 #include "EditableDropDown.h"
 #include "ErrorBox.h"
+#include "FramePlacement.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
 #include "ScreenPlacement.h"
@@ -183,7 +184,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
-    move(centredOnVirtualScreen(frameGeometry().size()));
+    placeByOuterSize(*this, centredOnVirtualScreen);
     // Runs before the window is mapped, so the splash window's modal run keeps the
     // main window off the screen until the splash has been clicked away.
     runCommand(services_.showSplashModally);
