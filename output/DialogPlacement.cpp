@@ -26,7 +26,7 @@ void placeDialog(QWidget& dialog, QWidget* mainWindow) {
         dialog.adjustSize();
     // Moving the dialog marks it as placed, so showing it does not centre it over its parent.
     const QRect monitor = screen->geometry();
-    placeByOuterSize(dialog, [&monitor](QSize outer) { return dialogPosition(monitor, outer); });
+    placeByOuterSize(dialog, [monitor](QSize outer) { return dialogPosition(monitor, outer); });
 }
 
 bool runPlacedDialog(QDialog& dialog, QWidget* mainWindow) {

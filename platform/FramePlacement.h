@@ -12,6 +12,7 @@ namespace vexilor {
 // (title bar and borders) included, has its top-left where `outerTopLeft` puts a window
 // of that outer size. Call it before the window's first showing (from its show event,
 // once it has its size) or after; it makes the window's native window if there is none.
+// `outerTopLeft` may be kept and called again as the window is first exposed.
 //
 // On X11 the frame is what the window manager says it is (_NET_FRAME_EXTENTS). Before
 // the window is mapped the window manager is asked (_NET_REQUEST_FRAME_EXTENTS); one that
