@@ -1,34 +1,15 @@
 #include "CloseQuestion.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 
-#include "ScreenPlacement.h"
+#include "CentredMessageBox.h"
 
 namespace vexilor {
 
-namespace {
-
-// Qt centres a message box on its parent window; this one stands in the middle of the
-// whole screen wherever the main window is. It is placed when shown, once it has its
-// size and before it is on the screen.
-class CloseQuestionBox : public QMessageBox {
-public:
-    using QMessageBox::QMessageBox;
-
-protected:
-    void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);
-        move(centredOnVirtualScreen(frameGeometry().size()));
-    }
-};
-
-}  // namespace
-
 bool askCloseQuestion(QWidget* parent) {
-    CloseQuestionBox box(QMessageBox::Information, QStringLiteral("Information"),
-                         QStringLiteral("Вы действительно ходите закрыть?"), QMessageBox::NoButton,
-                         parent);
+    CentredMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                          QStringLiteral("Вы действительно ходите закрыть?"), QMessageBox::NoButton,
+                          parent);
     box.setObjectName(QStringLiteral("CloseQuestion"));
     box.setWindowModality(Qt::ApplicationModal);
     // Own buttons, so their texts do not follow the desktop's language. Both take the

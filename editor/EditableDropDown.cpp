@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace vexilor {
 
@@ -35,6 +36,8 @@ EditableDropDown::EditableDropDown(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     // Completion is done here, by the rule above, rather than by a QCompleter.
     setCompleter(nullptr);
+    // Qt's boxes take the focus from the wheel too, and with it the wheel's steps.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QComboBox::textActivated, this, &EditableDropDown::report);
     // Pasting, cutting, Delete: every edit that no key handler below takes care of.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -122,6 +125,15 @@ void EditableDropDown::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QComboBox::keyPressEvent(event);
+}
+
+void EditableDropDown::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        // Left to the window behind, as if the box were not there.
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void EditableDropDown::typeCharacter(const QString& character) {

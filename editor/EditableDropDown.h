@@ -9,7 +9,9 @@ namespace vexilor {
 // the list (case-insensitive) and reports a completed entry only when it is another
 // entry than the one already chosen; Backspace always reports; Delete and paste report
 // the new text. Setting the text from the program, and leaving the box, report nothing.
-// The keys do the same whether the list is dropped down or not.
+// The keys do the same whether the list is dropped down or not. The mouse wheel steps
+// like the arrow keys, but only while the box has the keyboard focus: scrolling past a
+// box changes nothing.
 class EditableDropDown : public QComboBox {
     Q_OBJECT
 public:
@@ -23,6 +25,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

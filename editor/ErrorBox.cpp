@@ -2,8 +2,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <exception>
+
+#include "CentredMessageBox.h"
 
 namespace vexilor {
 
@@ -17,9 +18,9 @@ void runGuarded(const std::function<void()>& handler) {
 }
 
 void showErrorBox(const QString& message) {
-    QMessageBox box(QMessageBox::Critical,
-                    applicationTitle(QCoreApplication::applicationFilePath()),
-                    errorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
+    CentredMessageBox box(QMessageBox::Critical,
+                          applicationTitle(QCoreApplication::applicationFilePath()),
+                          errorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

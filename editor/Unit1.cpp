@@ -16,6 +16,7 @@
 #include "CloseQuestion.h"
 #include "EditableDropDown.h"
 #include "ErrorBox.h"
+#include "FramePlacement.h"
 #include "HelpPage.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
@@ -185,7 +186,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
-    move(centredOnVirtualScreen(frameGeometry().size()));
+    placeByOuterSize(*this, centredOnVirtualScreen);
     // Runs before the window is mapped, so the splash window's modal run keeps the
     // main window off the screen until the splash has been clicked away.
     runGuarded(services_.showSplashModally);

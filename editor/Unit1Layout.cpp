@@ -132,6 +132,9 @@ void TForm1::createControls() {
 
     Memo1 = place(new QPlainTextEdit(client), "Memo1", 608, 232, 241, 337);
     Memo1->setReadOnly(true);
+    // Read-only boxes take only the mouse's selection in Qt; this one shows a caret and
+    // selects with the keys too, as the desktop's read-only texts do.
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setFrameStyle(QFrame::NoFrame);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "FramePlacement.h"
+
 namespace vexilor {
 
 QPoint dialogPosition(const QRect& monitor, const QSize& dialog) {
@@ -23,7 +25,8 @@ void placeDialog(QWidget& dialog, QWidget* mainWindow) {
     if (!dialog.testAttribute(Qt::WA_Resized))
         dialog.adjustSize();
     // Moving the dialog marks it as placed, so showing it does not centre it over its parent.
-    dialog.move(dialogPosition(screen->geometry(), dialog.size()));
+    const QRect monitor = screen->geometry();
+    placeByOuterSize(dialog, [monitor](QSize outer) { return dialogPosition(monitor, outer); });
 }
 
 bool runPlacedDialog(QDialog& dialog, QWidget* mainWindow) {

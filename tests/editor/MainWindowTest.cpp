@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -27,11 +28,11 @@ using vexilor::grid::cellRect;
 
 namespace {
 
-// Equal room left and right, above and below, within the pixel that halving an odd
-// size leaves over.
+// Equal room left and right, above and below the window's outer rectangle on the X
+// server, within the pixel that halving an odd size leaves over.
 void expectCentredOnTheScreen(const QWidget& window) {
     const QRect screen(QPoint(0, 0), window.screen()->virtualSize());
-    const QRect placed = window.frameGeometry();
+    const QRect placed = outerRectOnScreen(window);
     EXPECT_LE(std::abs((placed.left() - screen.left()) - (screen.right() - placed.right())), 1)
         << placed.left() << " in " << screen.width();
     EXPECT_LE(std::abs((placed.top() - screen.top()) - (screen.bottom() - placed.bottom())), 1)
@@ -178,6 +179,7 @@ TEST_F(MainWindow, TypingLettersAsTheWidthShowsTheErrorBoxAndChangesNothing) {
         texts << box.windowTitle() + "|" + box.text();
         EXPECT_EQ(box.icon(), QMessageBox::Critical);
         EXPECT_EQ(box.buttons().size(), 1);
+        expectCentredOnTheScreen(box);
         box.button(QMessageBox::Ok)->click();
     });
     typeInto("ComboBox1", "abc");
@@ -225,6 +227,13 @@ TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteConvertsItAndClearsItAga
     // Two empty lines and the credits, each line ended by a line break.
     EXPECT_EQ(shown.size(), expected.size() + 2 + 3 + 1);
     EXPECT_EQ(shown.last(), "");
+    // The listing box takes the focus from Tab and selects with the keys, but no typing.
+    child("Button4")->setFocus();
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(window->windowHandle(), Qt::Key_X);
+    EXPECT_EQ(window->memo().textCursor().selectedText(), shown[0] + QChar::ParagraphSeparator);
+    EXPECT_EQ(window->memo().toPlainText().split('\n'), shown);
     EXPECT_TRUE(child("Button4")->isEnabled());
 
     // Clear again with the same background, from the button and, after painting, from
@@ -251,11 +260,12 @@ TEST_F(MainWindow, ANewUserPaintsASixteenBySixteenSpriteConvertsItAndClearsItAga
 }
 
 // Also registered to run under GNOME and KDE (CMakeLists.txt), whose themes order a
-// dialog's buttons differently.
+// dialog's buttons differently, and under a window manager, which frames the windows.
 TEST_F(MainWindow, NoToTheCloseQuestionKeepsEverythingAndYesClosesTheWindow) {
     readyToPaint();
     click("Button2");
     const QStringList listing = window->listingLines();
+    expectCentredOnTheScreen(*window);
     // Away from the middle, where a box centred on the window would stand apart from one
     // centred on the screen.
     window->move(0, 0);
@@ -288,6 +298,22 @@ TEST_F(MainWindow, NoToTheCloseQuestionKeepsEverythingAndYesClosesTheWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(vexilor::currentMainWindow(), nullptr);
+}
+
+// Scrolling past a box changes nothing; the box with the focus steps with the wheel as
+// with the arrow keys. Wheel and click come in turn through the X server.
+TEST_F(MainWindow, OnlyTheBoxWithTheFocusTakesTheMouseWheel) {
+    pick("ComboBox1", "16");
+    QSignalSpy commands(child("ComboBox2"), SIGNAL(textChangedByUser(QString)));
+    const QPoint at = child("ComboBox2")->mapToGlobal(QPoint(20, 10));
+    QProcess::execute("xdotool", QString("mousemove %1 %2 click 5 click 5 click 1 click 5 click 5")
+                                     .arg(at.x())
+                                     .arg(at.y())
+                                     .split(' '));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return commands.size() >= 2; }));
+    QGuiApplication::sync();
+    EXPECT_EQ(commands.size(), 2);
+    EXPECT_EQ(label("Label7"), "Размер: 16x16");
 }
 
 TEST_F(MainWindow, ExitWithoutSavingEndsTheProgramAskingNothing) {

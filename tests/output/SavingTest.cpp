@@ -17,6 +17,7 @@
 #include "ListingFile.h"
 #include "ListingSaver.h"
 #include "ModalAnswer.h"
+#include "ScreenPixels.h"
 
 using testing::ElementsAre;
 
@@ -40,6 +41,10 @@ protected:
         ModalAnswer answer([&](QWidget& dialog) {
             auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             offered << name->text();
+            // Centred across the screen by its outer size, a third of the free height above.
+            const QRect outer = outerRectOnScreen(dialog), screen = dialog.screen()->geometry();
+            EXPECT_EQ(outer.topLeft(), QPoint((screen.width() - outer.width()) / 2,
+                                              (screen.height() - outer.height()) / 3));
             // The dialog lets a typed name replace the file it picked in its list only
             // while the name field has the focus, as it has when the user types.
             EXPECT_TRUE(name->hasFocus());

@@ -111,6 +111,36 @@ TEST_F(AFreshHome, OnAWaylandDesktopTheProgramUsesItsXServerAndLeavesOnlyTheSave
     EXPECT_THAT(filesInHome(), testing::ElementsAre("sprite.txt"));
 }
 
+// Registered for the suite's X server with a window manager (CMakeLists.txt): the main
+// window stands centred by its outer size, is active once the splash is clicked away and
+// cannot be maximised; Alt+F4 and its close box ask the close question.
+TEST_F(AFreshHome, UnderAWindowManagerTheWindowIsCentredActiveAndAsksBeforeClosing) {
+    RunningProgram program(QStringLiteral(EDITOR_PROGRAM), environment);
+    program.click(program.waitForWindow(QStringLiteral("Form2")).center());
+    const QString title = QStringLiteral("Vexilor ver.2.0");
+    const QRect window = program.waitForWindow(title);
+    const QStringList frame = program.windowStrings(title, QStringLiteral("_NET_FRAME_EXTENTS"));
+    ASSERT_EQ(frame.size(), 4);  // left, right, top, bottom
+    const QRect outer =
+        window.adjusted(-frame[0].toInt(), -frame[2].toInt(), frame[1].toInt(), frame[3].toInt());
+    EXPECT_EQ(outer.topLeft(), centredOnTheScreen(outer.size()));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return program.windowStrings(title, "_NET_WM_STATE").contains("_NET_WM_STATE_FOCUSED");
+    }));
+    const QString actions = program.windowStrings(title, "_NET_WM_ALLOWED_ACTIONS").join(' ');
+    EXPECT_TRUE(actions.contains("CLOSE") && !actions.contains("MAXIMIZE"))
+        << actions.toStdString();
+
+    program.pressKeys(QStringLiteral("alt+F4"));
+    ASSERT_FALSE(program.waitForWindow(QStringLiteral("Information")).isEmpty());
+    program.pressKeys(QStringLiteral("Escape"));
+    // The close box is the title bar's last button, a square as high as the bar.
+    program.click(outer.topRight() + QPoint(-frame[2].toInt() / 2, frame[2].toInt() / 2));
+    ASSERT_FALSE(program.waitForWindow(QStringLiteral("Information")).isEmpty());
+    program.pressKeys(QStringLiteral("Return"));
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
 // Only where the user chose nothing, and an X server is there, is X11 asked for first.
 TEST(ChoosingTheWindowSystem, KeepsTheUsersChoiceAndAsksForX11FirstOtherwise) {
     const QByteArray testPlatform = qgetenv("QT_QPA_PLATFORM"), testDisplay = qgetenv("DISPLAY");

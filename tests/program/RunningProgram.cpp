@@ -52,27 +52,27 @@ QRect RunningProgram::waitForWindow(const QString& title) {
     const QString window = findWindow(title);
     if (window.isEmpty())
         return QRect();
-    // Lines of the form X=10, Y=20, WIDTH=30, HEIGHT=40.
+    // Lines of the form "  Absolute upper-left X:  10" and "  Width: 30", which hold under
+    // a window manager too (xdotool's geometry adds the frame's offset once more).
     QMap<QString, int> shape;
-    for (const QString& line : xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
-        const QStringList pair = line.split('=');
+    for (const QString& line : outputOf(QStringLiteral("xwininfo"), {"-id", window}).split('\n')) {
+        const QStringList pair = line.split(':');
         if (pair.size() == 2)
-            shape[pair[0]] = pair[1].toInt();
+            shape[pair[0].trimmed()] = pair[1].toInt();
     }
-    return QRect(shape["X"], shape["Y"], shape["WIDTH"], shape["HEIGHT"]);
+    return QRect(shape["Absolute upper-left X"], shape["Absolute upper-left Y"], shape["Width"],
+                 shape["Height"]);
 }
 
 QStringList RunningProgram::windowStrings(const QString& title, const QString& property) {
     const QString window = findWindow(title);
     if (window.isEmpty())
         return {};
-    // A line of the form NAME(TYPE) = "first", "second".
-    QStringList strings;
-    static const QRegularExpression quoted(QStringLiteral("\"([^\"]*)\""));
-    for (const QRegularExpressionMatch& match :
-         quoted.globalMatch(outputOf(QStringLiteral("xprop"), {"-id", window, property})))
-        strings << match.captured(1);
-    return strings;
+    // A line of the form NAME(TYPE) = "first", "second" or NAME(TYPE) = FIRST, SECOND.
+    const QString line = outputOf(QStringLiteral("xprop"), {"-id", window, property}).trimmed();
+    const qsizetype values = line.indexOf(QStringLiteral(" = "));
+    return values < 0 ? QStringList()
+                      : line.mid(values + 3).remove('"').split(QStringLiteral(", "));
 }
 
 void RunningProgram::click(QPoint onScreen) {

@@ -21,8 +21,8 @@ public:
     // The place on the screen of the program's visible window whose title is exactly
     // `title`; an empty rectangle if none shows up within a few seconds.
     QRect waitForWindow(const QString& title);
-    // The strings of a property of that window on the X server (WM_CLASS gives two),
-    // none if the window or the property is missing.
+    // The values of a property of that window on the X server as strings (WM_CLASS gives
+    // two), none if the window or the property is missing.
     QStringList windowStrings(const QString& title, const QString& property);
 
     void click(QPoint onScreen);

@@ -12,7 +12,8 @@ QByteArray firstLineOf(const char* path) {
 }  // namespace
 
 QByteArray testXDisplay() {
-    const QByteArray display = firstLineOf(TEST_DISPLAY_FILE);
+    const bool managed = qgetenv("VEXILOR_TEST_PLATFORM") == "wm";
+    const QByteArray display = firstLineOf(managed ? TEST_WM_DISPLAY_FILE : TEST_DISPLAY_FILE);
     return display.isEmpty() ? qgetenv("DISPLAY") : display;
 }
 
