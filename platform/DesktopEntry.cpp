@@ -4,22 +4,12 @@
 #include <QPlatformSurfaceEvent>
 #include <QWindow>
 
-#include <cstdlib>
 #include <utility>
 
 #include "X11Connection.h"
 
 namespace vexilor {
 namespace {
-
-xcb_atom_t internedAtom(xcb_connection_t* connection, const char* name) {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
-}
 
 // Gives each new top-level X11 window the entry's name in _KDE_NET_WM_DESKTOP_FILE,
 // before the window is first mapped, which is when the desktop reads it.

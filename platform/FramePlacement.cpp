@@ -1,21 +1,20 @@
 #include "FramePlacement.h"
 
-#include <QtGui/qguiapplication_platform.h>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
 
-#include <xcb/xcb.h>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
+
+#include "X11Connection.h"
 
 namespace vexilor {
 namespace {
@@ -34,14 +33,8 @@ public:
         : connection_(connection), window_(window) {
         const std::array names{"_NET_SUPPORTED", "_NET_SUPPORTING_WM_CHECK",
                                "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS"};
-        std::array<xcb_intern_atom_cookie_t, names.size()> cookies{};
         for (size_t i = 0; i < names.size(); ++i)
-            cookies[i] = xcb_intern_atom(connection, 0, uint16_t(std::strlen(names[i])), names[i]);
-        for (size_t i = 0; i < names.size(); ++i) {
-            const Owned<xcb_intern_atom_reply_t> reply(
-                xcb_intern_atom_reply(connection, cookies[i], nullptr), &std::free);
-            atoms_[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        }
+            atoms_[i] = internedAtom(connection, names[i]);
         const Owned<xcb_query_tree_reply_t> tree(
             xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr),
             &std::free);
@@ -157,12 +150,12 @@ void placeByOuterSize(QWidget& window, const std::function<QPoint(QSize)>& outer
         const QPoint outer = outerTopLeft(window.size().grownBy(frame));
         window.setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), window.size()));
     };
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr) {
         placeWithin({});
         return;
     }
-    const WindowManagerFrames frames(x11->connection(), xcb_window_t(window.winId()));
+    const WindowManagerFrames frames(connection, xcb_window_t(window.winId()));
     if (!frames.framesWindows()) {
         placeWithin({});
         return;
