@@ -15,6 +15,7 @@ const std::vector<std::string>& creditLines();
 
 // One "DATA" line per full 8 x 8 cell (A1, B1, ... then A2, ...), two empty lines, the
 // sprite's rows as "0" and "1" digits, and with credits two empty lines and the credits.
+// readListing (ListingReader.h) reads such a text back.
 SpriteListing makeListing(const SpriteStore& store, bool withCredits);
 
 }  // namespace vexilor

@@ -1,0 +1,294 @@
+#include "ListingReader.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <optional>
+
+#include "SpriteBytes.h"
+#include "SpriteListing.h"
+
+namespace vexilor {
+
+namespace {
+
+constexpr int kMostRows = SpriteStore::kFieldSize;
+constexpr int kMostCells = (kMostRows / kCellSize) * (kMostRows / kCellSize);
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kCellIndent = "   ";
+constexpr std::string_view kCellKeyword = ": DATA ";
+constexpr std::string_view kRowIndent = "    ";
+
+[[noreturn]] void refuse(int line, const std::string& problem) {
+    throw ListingError(line, problem);
+}
+
+// The longest line makeListing writes: a row of 64 pixels or a credit line.
+std::size_t longestLine() {
+    static const std::size_t longest = [] {
+        std::size_t length = kRowIndent.size() + SpriteStore::kFieldSize;
+        for (const std::string& credit : creditLines())
+            length = std::max(length, credit.size());
+        return length;
+    }();
+    return longest;
+}
+
+// Hands out the text's lines as views into it. The end of a line is looked for no
+// further than the longest line a listing has, so that a text without line ends costs no
+// more than one with them: each byte is looked at once at most.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : rest_(text) {
+        if (rest_.starts_with(kByteOrderMark))
+            rest_.remove_prefix(kByteOrderMark.size());
+    }
+
+    // The next line without its LF or CR LF; none at the end of the text.
+    std::optional<std::string_view> next() {
+        if (rest_.empty())
+            return std::nullopt;
+        ++number_;
+        std::string_view line = rest_;
+        const std::size_t end = rest_.substr(0, longestLine() + 2).find('\n');
+        if (end != std::string_view::npos) {
+            line = rest_.substr(0, end);
+            rest_.remove_prefix(end + 1);
+            if (line.ends_with('\r'))
+                line.remove_suffix(1);
+        } else {
+            rest_ = {};
+        }
+        if (line.size() > longestLine())
+            refuse(number_, "a line longer than any line of a listing");
+        return line;
+    }
+
+    // The number of the line handed out last; 1 before the first.
+    int number() const { return std::max(number_, 1); }
+
+private:
+    std::string_view rest_;
+    int number_ = 0;
+};
+
+struct CellLine {
+    std::array<char, 2> name;
+    std::array<std::uint8_t, kCellSize> values;
+};
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A value as std::to_chars writes a byte: 0 ... 255, without leading zeros.
+std::optional<std::uint8_t> byteValue(std::string_view digits) {
+    if (digits.empty() || digits.size() > 3 || (digits.size() > 1 && digits.front() == '0'))
+        return std::nullopt;
+    int value = 0;
+    for (char digit : digits)
+        value = value * 10 + (digit - '0');
+    if (value > 255)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(value);
+}
+
+// "   A1: DATA " and eight values, each followed by ", ".
+CellLine readCellLine(std::string_view text, int line) {
+    const std::size_t nameEnd = kCellIndent.size() + 2;
+    if (text.size() < nameEnd || !text.starts_with(kCellIndent) ||
+        !text.substr(nameEnd).starts_with(kCellKeyword))
+        refuse(line, "expected a DATA line or the two empty lines before the picture");
+    CellLine cell{{text[3], text[4]}, {}};
+    if (cell.name[0] < 'A' || cell.name[0] > 'H' || cell.name[1] < '1' || cell.name[1] > '8')
+        refuse(line, "a cell name other than A1 ... H8");
+    text.remove_prefix(nameEnd + kCellKeyword.size());
+
+    int count = 0;
+    while (!text.empty()) {
+        std::size_t digits = 0;
+        while (digits < text.size() && isDigit(text[digits]))
+            ++digits;
+        const auto value = byteValue(text.substr(0, digits));
+        if (!value)
+            refuse(line, "a DATA value that is not a number from 0 to 255");
+        text.remove_prefix(digits);
+        if (!text.starts_with(", "))
+            refuse(line, "a DATA value without \", \" after it");
+        text.remove_prefix(2);
+        if (count < kCellSize)
+            cell.values[count] = *value;
+        ++count;
+    }
+    if (count != kCellSize)
+        refuse(line, "a DATA line needs 8 values, not " + std::to_string(count));
+    return cell;
+}
+
+// The rows read: each row's pixels as bits, the leftmost pixel in the top bit.
+struct Picture {
+    std::array<std::uint64_t, kMostRows> rows{};
+    int width = 0;
+    int height = 0;
+
+    // Pixel row y of a cell as one byte, leftmost pixel highest, as spriteBytes gives it.
+    int cellByte(int column, int row, int y) const {
+        return static_cast<int>(rows[row * kCellSize + y] >> (56 - column * kCellSize) & 0xFF);
+    }
+};
+
+// 0x01 in each of the eight bytes.
+constexpr std::uint64_t kEachByte = 0x0101010101010101;
+
+// Eight characters, the first in the lowest byte, whatever the machine's byte order (the
+// compiler makes this one load where that is the order).
+std::uint64_t eightCharacters(const char* text) {
+    const auto byte = [text](int i) {
+        return std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+    };
+    return byte(0) | byte(1) | byte(2) | byte(3) | byte(4) | byte(5) | byte(6) | byte(7);
+}
+
+// Four blanks, then the pixels as "0" and "1", as many as the rows before have.
+void readRow(std::string_view text, int line, Picture& picture) {
+    if (!text.starts_with(kRowIndent))
+        refuse(line, "not a picture row (four blanks, then 0 and 1)");
+    const std::string_view pixels = text.substr(kRowIndent.size());
+    if (pixels.empty())
+        refuse(line, "a row with no pixels");
+    if (pixels.size() > SpriteStore::kFieldSize)
+        refuse(line, "a row wider than 64 pixels");
+    // No early exit and no branch on a pixel: a random sprite's pixels would defeat the
+    // branch predictor. Eight pixels at a time, then the rest one by one.
+    std::uint64_t bits = 0;
+    std::uint64_t stray = 0;
+    std::size_t x = 0;
+    for (; x + 8 <= pixels.size(); x += 8) {
+        const std::uint64_t eight = eightCharacters(pixels.data() + x);
+        stray |= (eight | kEachByte) ^ (kEachByte * '1');
+        // '0' and '1' differ in the lowest bit only. One multiplication moves the lowest
+        // bit of the first character (byte 0) to bit 63, of the second (byte 1) to bit 62,
+        // and so on: no two of the products it adds up share a bit, so nothing carries.
+        bits = bits << 8 | ((eight & kEachByte) * 0x8040201008040201) >> 56;
+    }
+    for (; x < pixels.size(); ++x) {
+        stray |= static_cast<std::uint64_t>((pixels[x] | 1) ^ '1');
+        bits = bits << 1 | (pixels[x] & 1);
+    }
+    if (stray != 0)
+        refuse(line, "a row with a character other than 0 and 1");
+    const auto width = static_cast<int>(pixels.size());
+    if (picture.height > 0 && width != picture.width) {
+        refuse(line, "a row " + std::to_string(width) + " pixels wide where the first row is " +
+                         std::to_string(picture.width));
+    }
+    picture.width = width;
+    picture.rows[picture.height++] = bits << (64 - width);
+}
+
+// After the first of the two empty lines below the picture: the second, the credits, and
+// then nothing.
+void readCredits(Lines& lines) {
+    const auto line = lines.next();
+    if (!line)
+        refuse(lines.number(), "the text ends before the credits");
+    if (!line->empty())
+        refuse(lines.number(), "expected a second empty line before the credits");
+    for (const std::string& credit : creditLines()) {
+        const auto creditLine = lines.next();
+        if (!creditLine)
+            refuse(lines.number(), "the text ends before the credits");
+        if (*creditLine != credit)
+            refuse(lines.number(), "not the credit line the editor writes");
+    }
+    if (lines.next())
+        refuse(lines.number(), "a line after the credits");
+}
+
+// The sprite the rows give.
+SpriteStore spriteOf(const Picture& picture) {
+    SpriteStore store;
+    store.setWidthFromText(std::to_string(picture.width));
+    store.setHeightFromText(std::to_string(picture.height));
+    for (int y = 0; y < picture.height; ++y) {
+        for (std::uint64_t bits = picture.rows[y]; bits != 0; bits &= bits - 1)
+            store.setPixel(63 - std::countr_zero(bits), y, 1);
+    }
+    return store;
+}
+
+// The DATA lines stand on lines 1, 2, ... and must be the ones makeListing writes for
+// the picture: a line for each full cell, along the cell rows and then down.
+void checkCells(const std::array<CellLine, kMostCells>& cells, int count, const Picture& picture) {
+    const int columns = picture.width / kCellSize;
+    const int needed = columns * (picture.height / kCellSize);
+    if (count != needed) {
+        refuse(std::min(count, needed) + 1, "DATA lines for " + std::to_string(picture.width) +
+                                                " x " + std::to_string(picture.height) +
+                                                " pixels: " + std::to_string(needed) +
+                                                " expected, " + std::to_string(count) + " found");
+    }
+    for (int i = 0; i < count; ++i) {
+        const CellLine& cell = cells[i];
+        const std::array<char, 2> name{static_cast<char>('A' + i % columns),
+                                       static_cast<char>('1' + i / columns)};
+        const std::string given(cell.name.begin(), cell.name.end());
+        if (cell.name != name) {
+            refuse(i + 1, "DATA of cell " + given + " where cell " +
+                              std::string(name.begin(), name.end()) + " comes next");
+        }
+        for (int y = 0; y < kCellSize; ++y) {
+            const int fromRows = picture.cellByte(i % columns, i / columns, y);
+            if (cell.values[y] != fromRows) {
+                refuse(i + 1, "value " + std::to_string(y + 1) + " of cell " + given + " is " +
+                                  std::to_string(cell.values[y]) + " where the picture gives " +
+                                  std::to_string(fromRows));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+ListingError::ListingError(int line, const std::string& problem)
+    : Failure("line " + std::to_string(line) + ": " + problem), line_(line) {}
+
+SpriteStore readListing(std::string_view text) {
+    Lines lines(text);
+
+    // The DATA lines run up to the first empty line.
+    std::array<CellLine, kMostCells> cells;
+    int cellCount = 0;
+    auto line = lines.next();
+    for (; line && !line->empty(); line = lines.next()) {
+        if (cellCount == kMostCells)
+            refuse(lines.number(), "more DATA lines than the 64 cells of the largest sprite");
+        cells[cellCount++] = readCellLine(*line, lines.number());
+    }
+    if (line)
+        line = lines.next();
+    if (line && !line->empty())
+        refuse(lines.number(), "expected a second empty line before the picture");
+    if (line)
+        line = lines.next();
+    if (!line)
+        refuse(lines.number(), "no picture rows");
+    if (line->empty())
+        refuse(lines.number(), "an empty line where the picture should begin");
+
+    // The rows run up to the next empty line or the end of the text.
+    Picture picture;
+    for (; line && !line->empty(); line = lines.next()) {
+        if (picture.height == kMostRows)
+            refuse(lines.number(), "more than 64 rows");
+        readRow(*line, lines.number(), picture);
+    }
+    if (line)
+        readCredits(lines);
+
+    checkCells(cells, cellCount, picture);
+    return spriteOf(picture);
+}
+
+}  // namespace vexilor

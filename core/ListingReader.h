@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Failure.h"
+#include "SpriteStore.h"
+
+namespace vexilor {
+
+// A text that is no listing: which line (counted from 1) and what is wrong there.
+class ListingError : public Failure {
+public:
+    // what() is "line N: problem".
+    ListingError(int line, const std::string& problem);
+    int line() const { return line_; }
+
+private:
+    int line_;
+};
+
+// Reads a listing as makeListing writes it, with or without the credits, into a store of
+// the rows' width and height with their pixels; the colours stay the store's defaults.
+// The rows of 0 and 1 give the sprite, and the DATA lines must be the ones those rows
+// give. `text` is UTF-8 and may start with a byte-order mark; each line ends in LF or
+// CR LF, the last one optionally. Nothing else is taken: any other text throws
+// ListingError naming the line where the problem shows. A text that ends before its first
+// row names its last line (line 1 when it has none).
+SpriteStore readListing(std::string_view text);
+
+}  // namespace vexilor

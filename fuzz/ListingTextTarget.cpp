@@ -1,0 +1,100 @@
+// Any bytes given as a listing text are read into a sprite of 1 ... 64 x 1 ... 64 pixels
+// or refused with a ListingError that names one of the text's lines. A text is read only
+// when it is, line ends and byte-order mark aside, the very listing makeListing writes
+// for the sprite read, with or without the credits; and that listing reads back into the
+// same sprite. Reading takes little heap, whatever the text's length.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "HeapWatch.h"
+#include "ListingReader.h"
+#include "OutcomeFeatures.h"
+#include "SpriteListing.h"
+
+namespace {
+
+// Room for a message and its exception; the sprite itself lives on the stack.
+constexpr std::size_t kHeapLimit = 16u * 1024;
+
+// Every line followed by LF, as the writer's lines are joined here.
+std::string joined(const vexilor::SpriteListing& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    return text;
+}
+
+// The text without its byte-order mark, with LF for each CR LF and after the last line.
+std::string withPlainLineEnds(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            plain += text[i];
+    if (!plain.empty() && plain.back() != '\n')
+        plain += '\n';
+    return plain;
+}
+
+bool sameSprite(const vexilor::SpriteStore& a, const vexilor::SpriteStore& b) {
+    if (a.width() != b.width() || a.height() != b.height())
+        return false;
+    for (int x = 0; x < vexilor::SpriteStore::kFieldSize; ++x)
+        for (int y = 0; y < vexilor::SpriteStore::kFieldSize; ++y)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return false;
+    return true;
+}
+
+void checkRead(std::string_view text, const vexilor::SpriteStore& store) {
+    if (store.width() < 1 || store.width() > 64 || store.height() < 1 || store.height() > 64)
+        vexilor::fuzzing::fail("a sprite was read at a size outside 1 ... 64");
+    const std::string plain = withPlainLineEnds(text);
+    const std::string withCredits = joined(vexilor::makeListing(store, true));
+    if (plain != joined(vexilor::makeListing(store, false)) && plain != withCredits)
+        vexilor::fuzzing::fail("a text was read that is not the listing of the sprite read");
+    try {
+        if (!sameSprite(vexilor::readListing(withCredits), store))
+            vexilor::fuzzing::fail("the listing of the sprite read gives another sprite");
+    } catch (const vexilor::ListingError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        vexilor::fuzzing::fail("the listing of the sprite read is refused");
+    }
+    vexilor::fuzzing::notePicture(store.width(), store.height());
+}
+
+void checkRefusal(std::string_view text, const vexilor::ListingError& error) {
+    // Counted by find, which the C library does uninstrumented: a comparison per byte here
+    // would cost the fuzzer time and tell it nothing.
+    std::size_t lineEnds = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1))
+        ++lineEnds;
+    const std::string prefix = "line " + std::to_string(error.line()) + ": ";
+    if (error.line() < 1 || static_cast<std::size_t>(error.line()) > lineEnds + 1) {
+        std::fprintf(stderr, "line %d of a text of %zu line ends\n", error.line(), lineEnds);
+        vexilor::fuzzing::fail("a refusal names a line the text does not have");
+    }
+    if (!std::string_view(error.what()).starts_with(prefix))
+        vexilor::fuzzing::fail("a refusal's message does not begin with its line");
+    vexilor::fuzzing::noteOutcome(error.what());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const vexilor::fuzzing::HeapWatch heap;
+    try {
+        const vexilor::SpriteStore store = vexilor::readListing(text);
+        heap.requireAtMost(kHeapLimit, "reading a listing");
+        checkRead(text, store);
+    } catch (const vexilor::ListingError& error) {
+        heap.requireAtMost(kHeapLimit, "refusing a listing");
+        checkRefusal(text, error);
+    }
+    return 0;
+}
