@@ -58,7 +58,7 @@ const char kUsage[] =
     "\n"
     "Exit status: 0 success, 1 unreadable or unsuitable input or output, 2 bad usage.\n";
 
-// What standard input is called in messages and where a name is made from the input's.
+// The input argument that stands for standard input.
 const char kStandardInput[] = "-";
 
 struct Options {

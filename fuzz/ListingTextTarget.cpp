@@ -22,8 +22,10 @@ namespace {
 // Room for a message and its exception; the sprite itself lives on the stack.
 constexpr std::size_t kHeapLimit = 16u * 1024;
 // A file's text is decoded into copies of its own: UTF-16, then UTF-8 of up to three
-// bytes for each Windows-1251 one.
+// bytes for each Windows-1251 one; and Qt opens an ICU converter for Windows-1251, which
+// loads its tables on first use.
 constexpr std::size_t kDecodingHeapPerByte = 8;
+constexpr std::size_t kDecoderHeap = 64u * 1024;
 
 enum class Encodings { Utf8, Utf8OrWindows1251 };
 
@@ -117,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const auto bytes = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(size));
-    const std::size_t fileHeapLimit = kHeapLimit + kDecodingHeapPerByte * size;
+    const std::size_t fileHeapLimit = kHeapLimit + kDecoderHeap + kDecodingHeapPerByte * size;
     const vexilor::fuzzing::HeapWatch fileHeap;
     try {
         const vexilor::SpriteStore store = vexilor::readListingBytes(bytes);

@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "Failure.h"
 #include "ListingReader.h"
@@ -24,9 +26,22 @@ void refuseLargerThanSpriteFile(qint64 size) {
 // while the header of every picture format but a few text ones has some.
 bool isText(const QByteArray& bytes) {
     return std::none_of(bytes.begin(), bytes.end(), [](char c) {
-        const bool control = static_cast<unsigned char>(c) < 0x20 || c == '\x7F';
-        return control && !QByteArrayView("\t\n\v\f\r").contains(c);
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && (byte < '\t' || byte > '\r')) || byte == 0x7F;
     });
+}
+
+// How many bytes the text starts with that are ASCII, looked at eight at a time.
+qsizetype asciiPrefixLength(const QByteArray& bytes) {
+    qsizetype length = 0;
+    for (std::uint64_t eight; length + 8 <= bytes.size(); length += 8) {
+        std::memcpy(&eight, bytes.data() + length, sizeof eight);
+        if ((eight & 0x8080808080808080u) != 0)
+            break;
+    }
+    while (length < bytes.size() && static_cast<unsigned char>(bytes[length]) < 0x80)
+        ++length;
+    return length;
 }
 
 bool isPicture(const QByteArray& bytes) {
@@ -38,26 +53,28 @@ bool isPicture(const QByteArray& bytes) {
 }  // namespace
 
 SpriteStore readListingBytes(const QByteArray& bytes) {
-    QByteArrayView text = bytes;
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text = text.sliced(3);
-    if (text.isValidUtf8())
-        return readListing(std::string_view(text.data(), static_cast<std::size_t>(text.size())));
+    // readListing skips a byte-order mark itself, which is valid UTF-8.
+    if (bytes.isValidUtf8())
+        return readListing(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
     QStringDecoder fromWindows1251("windows-1251");
     if (!fromWindows1251.isValid())
         throw Failure("this system cannot decode Windows-1251 text");
-    const QByteArray utf8 = QString(fromWindows1251.decode(bytes)).toUtf8();
+    // Windows-1251 keeps ASCII as it is, so only the text from the first other byte on
+    // goes through the decoder: in a saved listing, the credit lines alone.
+    const qsizetype ascii = asciiPrefixLength(bytes);
+    const QByteArray utf8 =
+        bytes.first(ascii) + QString(fromWindows1251.decode(bytes.sliced(ascii))).toUtf8();
     return readListing(std::string_view(utf8.data(), static_cast<std::size_t>(utf8.size())));
 }
 
 SpriteStore readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
     refuseLargerThanSpriteFile(bytes.size());
-    // Text is read as a listing first, which needs none of the picture format plug-ins;
-    // only text that is no listing is asked about.
-    if (isText(bytes)) {
-        try {
-            return readListingBytes(bytes);
-        } catch (const ListingError&) {
+    // A listing is read first: that needs none of the picture format plug-ins, and
+    // anything else fails at its first line. Only then is it asked what the bytes are.
+    try {
+        return readListingBytes(bytes);
+    } catch (const ListingError&) {
+        if (isText(bytes)) {
             const QuietDecoding quiet;
             if (!isPicture(bytes))
                 throw;
@@ -69,11 +86,13 @@ SpriteStore readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
 
 SpriteStore readSpriteFile(const QString& path, bool invertPicture) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw Failure(file.errorString().toStdString());
     refuseLargerThanSpriteFile(file.size());
-    // No more than one byte past the limit, for files whose size the system does not know.
-    const QByteArray bytes = file.read(kLargestSpriteFile + 1);
+    // One byte past the size, to see the end; for files whose size the system does not
+    // know, one byte past the limit.
+    const qint64 size = file.size();
+    const QByteArray bytes = file.read((size > 0 ? size : kLargestSpriteFile) + 1);
     if (file.error() != QFileDevice::NoError)
         throw Failure(file.errorString().toStdString());
     return readSpriteBytes(bytes, invertPicture);
