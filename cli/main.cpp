@@ -1,19 +1,21 @@
-// vexilor-listing: turns a small picture file into the sprite listing, for build scripts.
+// vexilor-listing: turns a sprite file, a small picture or a saved listing, into the
+// listing or the game sources' forms of the sprite, for build scripts.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 #include <optional>
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include "AssemblerForm.h"
+#include "CForm.h"
 #include "Failure.h"
 #include "ListingFile.h"
+#include "SourceLabel.h"
 #include "SpectrumForms.h"
 #include "SpectrumOptions.h"
-#include "SpriteImage.h"
+#include "SpriteFile.h"
 #include "SpriteListing.h"
 
 namespace {
@@ -21,36 +23,56 @@ namespace {
 enum ExitCode { kSuccess = 0, kBadInput = 1, kBadUsage = 2 };
 
 const char kUsage[] =
-    "Usage: vexilor-listing [--credits] [--invert] [-o FILE] IMAGE\n"
-    "       vexilor-listing --basic [--line N] [--address A] [--invert] [-o FILE] IMAGE\n"
-    "       vexilor-listing --tap TAPE [--name NAME] [--address A] [OPTIONS] IMAGE\n"
+    "Usage: vexilor-listing [--credits] [--invert] [-o FILE] INPUT\n"
+    "       vexilor-listing --basic [--line N] [--address A] [-o FILE] INPUT\n"
+    "       vexilor-listing --asm|--c [--label NAME] [--rows] [-o FILE] INPUT\n"
+    "       vexilor-listing --tap TAPE [--name NAME] [--address A] [--rows] [OPTIONS] INPUT\n"
     "\n"
-    "Writes the ZX Spectrum sprite listing of IMAGE (at most 64 x 64 pixels): one DATA\n"
-    "line per 8 x 8 cell, then the sprite as rows of 0 and 1. The text is Windows-1251\n"
-    "with CR LF line ends, byte for byte what the editor saves for the same sprite.\n"
-    "A pixel is set where the picture is dark (grey level below half).\n"
+    "Writes the ZX Spectrum sprite listing of INPUT: one DATA line per 8 x 8 cell, then the\n"
+    "sprite as rows of 0 and 1. The text is Windows-1251 with CR LF line ends, byte for\n"
+    "byte what the editor saves for the same sprite.\n"
+    "INPUT is a picture of at most 64 x 64 pixels, where a pixel is set if it is dark\n"
+    "(grey level below half), or a listing as the editor saves it; which one is told from\n"
+    "the content. - reads standard input.\n"
     "\n"
-    "  --credits   add the credit lines, as the editor's Convert button does\n"
-    "  --invert    set the light pixels instead of the dark ones\n"
-    "  -o FILE     write to FILE instead of standard output\n"
-    "  --basic     write a Sinclair BASIC subroutine that POKEs the sprite's bytes into\n"
-    "              memory instead of the listing\n"
-    "  --line N    number the subroutine's lines from N in steps of 10 (default 9000)\n"
-    "  --tap TAPE  also write TAPE, a .tap file with the bytes as one CODE file\n"
-    "  --name NAME name the CODE file NAME (default: the picture's name, cut to 10)\n"
-    "  --address A put the bytes from address A on (default: USR \"A\", the\n"
-    "              user-defined graphics, which hold 21 cells; 65368 on the tape)\n"
-    "  --help      show this help and exit\n"
-    "  --version   show the version and exit\n"
+    "  --credits    add the credit lines, as the editor's Convert button does\n"
+    "  --invert     set a picture's light pixels instead of its dark ones\n"
+    "  -o FILE      write to FILE instead of standard output\n"
+    "  --basic      write a Sinclair BASIC subroutine that POKEs the sprite's bytes into\n"
+    "               memory instead of the listing\n"
+    "  --line N     number the subroutine's lines from N in steps of 10 (default 9000)\n"
+    "  --asm        write the bytes as Z80 assembler source (DEFB lines) instead\n"
+    "  --c          write the bytes as a C array (const unsigned char) instead\n"
+    "  --label NAME call the bytes NAME (default: the input's name up to its first '.')\n"
+    "  --rows       give the bytes of --asm, --c and --tap row by row across the whole\n"
+    "               width instead of cell by cell\n"
+    "  --tap TAPE   also write TAPE, a .tap file with the bytes as one CODE file\n"
+    "  --name NAME  name the CODE file NAME (default: the input's name, cut to 10)\n"
+    "  --address A  put the bytes from address A on (default: USR \"A\", the\n"
+    "               user-defined graphics, which hold 21 cells; 65368 on the tape)\n"
+    "  --help       show this help and exit\n"
+    "  --version    show the version and exit\n"
     "\n"
-    "Exit status: 0 success, 1 unreadable or unsuitable picture or output, 2 bad usage.\n";
+    "The listing, --basic, --tap, --asm and --c hold the full cells' bytes cell by cell\n"
+    "(A1, B1, ... then A2, ...); with --rows, --asm, --c and --tap hold every pixel row.\n"
+    "\n"
+    "Exit status: 0 success, 1 unreadable or unsuitable input or output, 2 bad usage.\n";
+
+// The input argument that stands for standard input.
+const char kStandardInput[] = "-";
 
 struct Options {
     bool credits = false;
     bool invert = false;
     QString output;
-    QString image;
+    QString input;
     vexilor::SpectrumOptions spectrum;
+
+    // The input's file name up to its extension, or "sprite" for standard input.
+    QString inputName() const {
+        return input == kStandardInput ? "sprite" : QFileInfo(input).completeBaseName();
+    }
+    QString inputForMessages() const { return input == kStandardInput ? "standard input" : input; }
 };
 
 // What the command line asks for, or why it cannot be done (exit status 2).
@@ -60,16 +82,43 @@ struct Request {
     QString problem;
 };
 
+// Why the sources' label, given or made from the input's name, cannot be used; or an
+// empty text when it can, or when no source is asked for. A label made from the name
+// is set in the options.
+QString labelProblem(Options& options) {
+    vexilor::SpectrumOptions& spectrum = options.spectrum;
+    if (!spectrum.assembler && !spectrum.c)
+        return {};
+    const bool given = spectrum.label.has_value();
+    if (!given) {
+        const QString fileName = options.input == kStandardInput
+                                     ? QStringLiteral("sprite")
+                                     : QFileInfo(options.input).fileName();
+        spectrum.label = vexilor::labelFromFileName(fileName.toStdString());
+    }
+    try {
+        vexilor::checkLabel(*spectrum.label, spectrum.assembler ? vexilor::SourceLanguage::Assembler
+                                                                : vexilor::SourceLanguage::C);
+        return {};
+    } catch (const vexilor::Failure& failure) {
+        return QString::fromStdString(failure.what()) +
+               (given ? "" : " (made from the file name; give one with --label)");
+    }
+}
+
 Request parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption help("help"), version("version"), credits("credits"), invert("invert"),
-        basic("basic"), output("o", "", "FILE"), line("line", "", "N"), address("address", "", "A"),
-        tape("tap", "", "TAPE"), name("name", "", "NAME");
+        basic("basic"), assembler("asm"), c("c"), rows("rows"), output("o", "", "FILE"),
+        line("line", "", "N"), address("address", "", "A"), tape("tap", "", "TAPE"),
+        name("name", "", "NAME"), label("label", "", "NAME");
 
     QCommandLineParser parser;
     // "-o" is an option of its own, never the letter options "-" "o".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({help, version, credits, invert, basic, output, line, address, tape, name});
-    parser.addPositionalArgument("IMAGE", "the picture to convert");
+    parser.addOptions({help, version, credits, invert, basic, assembler, c, rows, output, line,
+                       address, tape, name, label});
+    parser.addPositionalArgument("INPUT",
+                                 "the picture or listing to convert, - for standard input");
 
     Request request;
     if (!parser.parse(arguments)) {
@@ -101,6 +150,12 @@ Request parseCommandLine(const QStringList& arguments) {
     options.invert = parser.isSet(invert);
     options.output = parser.value(output);
     options.spectrum.basic = parser.isSet(basic);
+    options.spectrum.assembler = parser.isSet(assembler);
+    options.spectrum.c = parser.isSet(c);
+    if (parser.isSet(rows))
+        options.spectrum.order = vexilor::ByteOrder::RowByRow;
+    if (parser.isSet(label))
+        options.spectrum.label = parser.value(label).toStdString();
     try {
         if (parser.isSet(line))
             options.spectrum.firstLine =
@@ -122,46 +177,38 @@ Request parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(name))
         options.spectrum.tapeName = parser.value(name).toStdString();
 
-    const QStringList pictures = parser.positionalArguments();
-    if (pictures.isEmpty())
-        request.problem = "no picture file given";
-    else if (pictures.size() > 1)
-        request.problem = "only one picture can be converted at a time";
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.isEmpty())
+        request.problem = "no input file given";
+    else if (inputs.size() > 1)
+        request.problem = "only one file can be converted at a time";
     else
-        options.image = pictures.first();
+        options.input = inputs.first();
     if (request.problem.isEmpty())
         request.problem = QString::fromStdString(
             vexilor::spectrumOptionsConflict(options.spectrum, options.credits));
+    if (request.problem.isEmpty())
+        request.problem = labelProblem(options);
     return request;
 }
 
-// Some image decoders print their complaints straight to standard error; the tool says
-// what went wrong in one line of its own, so they are kept quiet while a picture is read.
-class QuietStandardError {
-public:
-    QuietStandardError() : saved_(dup(STDERR_FILENO)) {
-        const int devNull = open("/dev/null", O_WRONLY);
-        if (devNull >= 0) {
-            dup2(devNull, STDERR_FILENO);
-            close(devNull);
-        }
-    }
-    ~QuietStandardError() {
-        if (saved_ >= 0) {
-            dup2(saved_, STDERR_FILENO);
-            close(saved_);
-        }
-    }
-    QuietStandardError(const QuietStandardError&) = delete;
-    QuietStandardError& operator=(const QuietStandardError&) = delete;
-
-private:
-    int saved_;
-};
-
+// The input's bytes: standard input is read as a file is, up to the same limit.
 vexilor::SpriteStore readSprite(const Options& options) {
-    QuietStandardError quiet;
-    return vexilor::spriteFromImageFile(options.image, options.invert);
+    if (options.input != kStandardInput)
+        return vexilor::readSpriteFile(options.input, options.invert);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        throw vexilor::Failure(in.errorString().toStdString());
+    // A pipe gives its bytes in parts; one byte past the limit is enough to refuse them.
+    QByteArray bytes;
+    for (QByteArray part; bytes.size() <= vexilor::kLargestSpriteFile; bytes += part) {
+        part = in.read(vexilor::kLargestSpriteFile + 1 - bytes.size());
+        if (part.isEmpty())
+            break;
+    }
+    if (in.error() != QFileDevice::NoError)
+        throw vexilor::Failure(in.errorString().toStdString());
+    return vexilor::readSpriteBytes(bytes, options.invert);
 }
 
 int usageError(const QString& message) {
@@ -182,18 +229,27 @@ QByteArray bytesOf(const auto& container) {
                       static_cast<qsizetype>(container.size()));
 }
 
+// What is written to the output: the listing, or the form asked for instead.
+QByteArray outputBytes(const vexilor::SpriteStore& store, const Options& options) {
+    const vexilor::SpectrumOptions& spectrum = options.spectrum;
+    if (spectrum.basic)
+        return bytesOf(vexilor::basicSubroutineFile(store, spectrum));
+    if (spectrum.assembler)
+        return bytesOf(vexilor::assemblerSource(store, *spectrum.label, spectrum.order));
+    if (spectrum.c)
+        return bytesOf(vexilor::cSource(store, *spectrum.label, spectrum.order));
+    return vexilor::listingFileBytes(listingLines(vexilor::makeListing(store, options.credits)));
+}
+
 int convert(const Options& options) {
     try {
         const auto store = readSprite(options);
-        const QByteArray bytes =
-            options.spectrum.basic ? bytesOf(vexilor::basicSubroutineFile(store, options.spectrum))
-                                   : vexilor::listingFileBytes(listingLines(
-                                         vexilor::makeListing(store, options.credits)));
+        const QByteArray bytes = outputBytes(store, options);
         if (!options.spectrum.tape.empty()) {
-            const QString tapeName = QFileInfo(options.image).completeBaseName();
             vexilor::writeFileSafely(
                 QString::fromStdString(options.spectrum.tape),
-                bytesOf(vexilor::spriteTapeFile(store, options.spectrum, tapeName.toStdString())));
+                bytesOf(vexilor::spriteTapeFile(store, options.spectrum,
+                                                options.inputName().toStdString())));
         }
         if (options.output.isEmpty()) {
             std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
@@ -204,7 +260,7 @@ int convert(const Options& options) {
         }
         return kSuccess;
     } catch (const vexilor::Failure& failure) {
-        std::fprintf(stderr, "vexilor-listing: %s: %s\n", qPrintable(options.image),
+        std::fprintf(stderr, "vexilor-listing: %s: %s\n", qPrintable(options.inputForMessages()),
                      failure.what());
         return kBadInput;
     }
@@ -213,7 +269,7 @@ int convert(const Options& options) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);  // lets QImage find its format plug-ins
+    QCoreApplication app(argc, argv);  // lets the picture reader find its format plug-ins
     const Request request = parseCommandLine(app.arguments());
     switch (request.action) {
         case Request::Help:

@@ -18,4 +18,18 @@ int cellColumns(const SpriteStore& store);
 // row, then A2, ... . The listing, the BASIC subroutine and the tape all use this order.
 std::vector<std::uint8_t> spriteBytes(const SpriteStore& store);
 
+// How many bytes one pixel row takes across the whole width: a byte per 8 pixels, and
+// one more for a partial group at the right.
+int rowByteCount(const SpriteStore& store);
+
+// The sprite row by row, each pixel row as rowByteCount bytes from left to right, the
+// leftmost pixel in the top bit; a partial last byte is padded with clear pixels on the
+// right. This is the order in which sprite drawing routines read a sprite of any size,
+// so unlike the cell order it leaves out no pixel.
+std::vector<std::uint8_t> spriteRowBytes(const SpriteStore& store);
+
+// The two orders the converter gives the sprite's bytes in.
+enum class ByteOrder { CellByCell, RowByRow };
+std::vector<std::uint8_t> spriteBytes(const SpriteStore& store, ByteOrder order);
+
 }  // namespace vexilor

@@ -3,6 +3,9 @@
 // when it is, line ends and byte-order mark aside, the very listing makeListing writes
 // for the sprite read, with or without the credits; and that listing reads back into the
 // same sprite. Reading takes little heap, whatever the text's length.
+// The same bytes are read once more as a file's, decoded as the programs decode them:
+// then the listing may also be in Windows-1251, as Save writes it.
+#include <QStringEncoder>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -11,12 +14,20 @@
 #include "HeapWatch.h"
 #include "ListingReader.h"
 #include "OutcomeFeatures.h"
+#include "SpriteFile.h"
 #include "SpriteListing.h"
 
 namespace {
 
 // Room for a message and its exception; the sprite itself lives on the stack.
 constexpr std::size_t kHeapLimit = 16u * 1024;
+// A file's text is decoded into copies of its own: UTF-16, then UTF-8 of up to three
+// bytes for each Windows-1251 one; and Qt opens an ICU converter for Windows-1251, which
+// loads its tables on first use.
+constexpr std::size_t kDecodingHeapPerByte = 8;
+constexpr std::size_t kDecoderHeap = 64u * 1024;
+
+enum class Encodings { Utf8, Utf8OrWindows1251 };
 
 // Every line followed by LF, as the writer's lines are joined here.
 std::string joined(const vexilor::SpriteListing& lines) {
@@ -49,12 +60,22 @@ bool sameSprite(const vexilor::SpriteStore& a, const vexilor::SpriteStore& b) {
     return true;
 }
 
-void checkRead(std::string_view text, const vexilor::SpriteStore& store) {
+std::string windows1251(const std::string& utf8) {
+    return QByteArray(QStringEncoder("windows-1251").encode(QString::fromStdString(utf8)))
+        .toStdString();
+}
+
+void checkRead(std::string_view text, const vexilor::SpriteStore& store, Encodings encodings) {
     if (store.width() < 1 || store.width() > 64 || store.height() < 1 || store.height() > 64)
         vexilor::fuzzing::fail("a sprite was read at a size outside 1 ... 64");
     const std::string plain = withPlainLineEnds(text);
     const std::string withCredits = joined(vexilor::makeListing(store, true));
-    if (plain != joined(vexilor::makeListing(store, false)) && plain != withCredits)
+    bool isListing = false;
+    for (const std::string& listing : {joined(vexilor::makeListing(store, false)), withCredits}) {
+        isListing = isListing || plain == listing ||
+                    (encodings == Encodings::Utf8OrWindows1251 && plain == windows1251(listing));
+    }
+    if (!isListing)
         vexilor::fuzzing::fail("a text was read that is not the listing of the sprite read");
     try {
         if (!sameSprite(vexilor::readListing(withCredits), store))
@@ -91,9 +112,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const vexilor::SpriteStore store = vexilor::readListing(text);
         heap.requireAtMost(kHeapLimit, "reading a listing");
-        checkRead(text, store);
+        checkRead(text, store, Encodings::Utf8);
     } catch (const vexilor::ListingError& error) {
         heap.requireAtMost(kHeapLimit, "refusing a listing");
+        checkRefusal(text, error);
+    }
+
+    const auto bytes = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(size));
+    const std::size_t fileHeapLimit = kHeapLimit + kDecoderHeap + kDecodingHeapPerByte * size;
+    const vexilor::fuzzing::HeapWatch fileHeap;
+    try {
+        const vexilor::SpriteStore store = vexilor::readListingBytes(bytes);
+        fileHeap.requireAtMost(fileHeapLimit, "reading a listing file");
+        checkRead(text, store, Encodings::Utf8OrWindows1251);
+    } catch (const vexilor::ListingError& error) {
+        fileHeap.requireAtMost(fileHeapLimit, "refusing a listing file");
         checkRefusal(text, error);
     }
     return 0;

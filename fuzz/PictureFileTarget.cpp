@@ -1,13 +1,14 @@
-// Any file bytes given to the converter give a sprite of at most 64 x 64 and its
-// listing, or a Failure (the converter's one-line error and exit status 1); nothing
-// else leaves the reading, and the heap stays small, whatever size a header states.
+// Any file bytes given to the converter, a picture or a listing told by their content,
+// give a sprite of at most 64 x 64 and its listing, or a Failure (the converter's one-line
+// error and exit status 1); nothing else leaves the reading, and the heap stays small,
+// whatever size a header states.
 #include <QCoreApplication>
 #include <cstdint>
 
 #include "Failure.h"
 #include "HeapWatch.h"
 #include "OutcomeFeatures.h"
-#include "SpriteImage.h"
+#include "SpriteFile.h"
 #include "SpriteListing.h"
 
 namespace {
@@ -15,8 +16,6 @@ namespace {
 // A sprite takes 16 KiB; the reader may allocate up to 1 MiB for a picture, and the
 // format decoders need their own tables and rows.
 constexpr std::size_t kHeapLimit = 8u * 1024 * 1024;
-
-void ignoreMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
 
@@ -26,8 +25,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     // plug-ins stay loaded while the leak checker looks at the heap at exit.
     static const auto* application = new QCoreApplication(*argc, *argv);
     (void)application;
-    // The format plug-ins complain about damaged files; the converter keeps them quiet.
-    qInstallMessageHandler(ignoreMessage);
     return 0;
 }
 
@@ -36,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const vexilor::fuzzing::HeapWatch heap;
     try {
-        const vexilor::SpriteStore store = vexilor::spriteFromImageBytes(bytes, false);
+        const vexilor::SpriteStore store = vexilor::readSpriteBytes(bytes);
         if (store.width() < 1 || store.width() > 64 || store.height() < 1 || store.height() > 64)
             vexilor::fuzzing::fail("a sprite was read at a size outside 1 ... 64");
         (void)vexilor::makeListing(store, true);
@@ -45,6 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The converter's clear error.
         vexilor::fuzzing::noteOutcome(failure.what());
     }
-    heap.requireAtMost(kHeapLimit, "reading a picture file");
+    heap.requireAtMost(kHeapLimit, "reading a sprite file");
     return 0;
 }

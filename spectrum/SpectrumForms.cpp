@@ -38,7 +38,8 @@ std::string basicSubroutineFile(const SpriteStore& store, const SpectrumOptions&
 
 std::vector<std::uint8_t> spriteTapeFile(const SpriteStore& store, const SpectrumOptions& options,
                                          std::string_view defaultName) {
-    const auto bytes = bytesThatFit(spriteBytes(store), options.address);
+    const auto bytes =
+        bytesThatFit(spriteBytes(store, options.order), options.address, options.order);
     const auto address = static_cast<std::uint16_t>(options.address.value_or(kUserGraphicsAddress));
     if (options.tapeName)
         return codeTape(*options.tapeName, address, bytes);

@@ -16,9 +16,10 @@ namespace vexilor {
 // numbers asked for.
 std::string basicSubroutineFile(const SpriteStore& store, const SpectrumOptions& options);
 
-// The .tap image holding the sprite's bytes as one CODE file, named `defaultName` (UTF-8,
-// cut to the ten characters a tape name has) unless the options give a name. Throws Failure when
-// the sprite does not fit the memory asked for or the name cannot be a tape name.
+// The .tap image holding the sprite's bytes, in the options' order, as one CODE file, named
+// `defaultName` (UTF-8, cut to the ten characters a tape name has) unless the options give a name.
+// Throws Failure when the sprite does not fit the memory asked for or the name cannot be a tape
+// name.
 std::vector<std::uint8_t> spriteTapeFile(const SpriteStore& store, const SpectrumOptions& options,
                                          std::string_view defaultName);
 

@@ -7,13 +7,21 @@
 
 namespace vexilor {
 
-std::vector<std::uint8_t> bytesThatFit(std::vector<std::uint8_t> bytes,
-                                       std::optional<int> address) {
+std::vector<std::uint8_t> bytesThatFit(std::vector<std::uint8_t> bytes, std::optional<int> address,
+                                       ByteOrder order) {
     const int count = static_cast<int>(bytes.size());
     if (count == 0)
         throw Failure("the sprite has no full 8 x 8 cell, so there are no bytes to store");
     const int cells = count / kCellSize;
-    if (!address && cells > kUserGraphicsCells) {
+    const bool overGraphics = !address && cells > kUserGraphicsCells;
+    if (overGraphics && order == ByteOrder::RowByRow) {
+        throw Failure("the sprite's " + std::to_string(count) +
+                      " bytes row by row are more than the " +
+                      std::to_string(kUserGraphicsCells * kCellSize) +
+                      " that the user-defined graphics hold; give --address to store them "
+                      "elsewhere");
+    }
+    if (overGraphics) {
         throw Failure("the sprite has " + std::to_string(cells) +
                       " cells of 8 x 8 pixels, but the user-defined graphics hold " +
                       std::to_string(kUserGraphicsCells) +

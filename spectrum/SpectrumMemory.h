@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "SpriteBytes.h"
+
 namespace vexilor {
 
 // The 48K Spectrum's memory as the sprite's forms use it.
@@ -14,8 +16,9 @@ constexpr int kLastAddress = 65535;      // and ends with the 64K address space
 constexpr int kUserGraphicsAddress = 65368;
 constexpr int kUserGraphicsCells = 21;
 
-// The sprite's bytes (spriteBytes), once it is clear that they fit from `address`, or in
-// the user-defined graphics when no address is given. Throws Failure saying why not.
-std::vector<std::uint8_t> bytesThatFit(std::vector<std::uint8_t> bytes, std::optional<int> address);
+// The sprite's bytes in `order`, once it is clear that they fit from `address`, or in the
+// user-defined graphics when no address is given. Throws Failure saying why not.
+std::vector<std::uint8_t> bytesThatFit(std::vector<std::uint8_t> bytes, std::optional<int> address,
+                                       ByteOrder order = ByteOrder::CellByCell);
 
 }  // namespace vexilor

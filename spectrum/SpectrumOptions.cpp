@@ -33,14 +33,26 @@ int addressFromText(std::string_view text) {
 
 std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits) {
     const bool tape = !options.tape.empty();
+    const bool source = options.assembler || options.c;
+    if (int(options.basic) + int(options.assembler) + int(options.c) > 1)
+        return "--basic, --asm and --c each replace the listing; give one of them";
+    if (options.label && !source)
+        return "--label names the bytes of --asm or --c; give one of them";
+    if (options.order == ByteOrder::RowByRow && !source && !tape)
+        return "--rows orders the bytes of --asm, --c or --tap; give one of them";
     if (options.firstLine && !options.basic)
         return "--line numbers the lines of --basic; give both";
     if (options.tapeName && !tape)
         return "--name names the tape of --tap; give both";
     if (options.address && !options.basic && !tape)
         return "--address places the bytes of --basic or --tap; give one of them";
-    if (credits && options.basic)
-        return "--credits adds to the listing, which --basic replaces";
+    if (credits && (options.basic || source)) {
+        return std::string("--credits adds to the listing, which ") +
+               (options.basic       ? "--basic"
+                : options.assembler ? "--asm"
+                                    : "--c") +
+               " replaces";
+    }
     return {};
 }
 

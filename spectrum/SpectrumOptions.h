@@ -4,12 +4,19 @@
 #include <string>
 #include <string_view>
 
+#include "SpriteBytes.h"
+
 namespace vexilor {
 
 // What the converter makes for the Spectrum besides, or instead of, the listing.
 struct SpectrumOptions {
-    bool basic = false;                   // the BASIC subroutine instead of the listing
-    std::optional<int> firstLine;         // its first line number; 9000 when not given
+    bool basic = false;      // the BASIC subroutine instead of the listing
+    bool assembler = false;  // assembler source instead of the listing
+    bool c = false;          // a C array instead of the listing
+    std::optional<std::string>
+        label;  // what the source calls the bytes; from the input's name if not
+    ByteOrder order = ByteOrder::CellByCell;  // of the bytes in the sources and on the tape
+    std::optional<int> firstLine;             // its first line number; 9000 when not given
     std::optional<int> address;           // where the bytes go; the user-defined graphics if not
     std::string tape;                     // a .tap file to write as well, when not empty
     std::optional<std::string> tapeName;  // the CODE file's name; the input's name if not

@@ -53,11 +53,6 @@ SpriteStore spriteFromReader(QImageReader& reader, bool invert) {
 
 }  // namespace
 
-SpriteStore spriteFromImageFile(const QString& path, bool invert) {
-    QImageReader reader(path);
-    return spriteFromReader(reader, invert);
-}
-
 SpriteStore spriteFromImageBytes(const QByteArray& bytes, bool invert) {
     QBuffer buffer;
     buffer.setData(bytes);

@@ -1,6 +1,7 @@
 #include <libspectrum.h>
 
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "ListingToolRun.h"
 
@@ -9,17 +10,74 @@ using testing::HasSubstr;
 
 namespace {
 
+// A 16 x 16 "R" over a bar: four cells, each with bytes of its own.
+bool letterPixel(int x, int y) {
+    static const char* const rows[] = {
+        "................", ".############...", ".##.........##..", ".##..........##.",
+        ".##..........##.", ".##.........##..", ".############...", ".##.....##......",
+        ".##......##.....", ".##.......##....", ".##........##...", ".##.........##..",
+        ".##..........##.", ".##...........##", "................", "################",
+    };
+    return rows[y][x] == '#';
+}
+
+// A sprite for the game sources: its file name, the options and the label they give.
+struct Sprite {
+    QString file, options, label;
+    int width, height;
+    bool (*isSet)(int x, int y);
+};
+
+const Sprite kSprites[] = {
+    {"hero", "", "hero", 16, 16, letterPixel},
+    {"2-player.v1", "", "_2_player", 24, 8, [](int x, int y) { return (x + y) % 3 == 0; }},
+    {"odd", "--label Odd_1 ", "Odd_1", 12, 10, [](int x, int y) { return x * y % 4 == 1; }},
+    {"full", "", "full", 64, 64, [](int x, int y) { return (x * y + x) % 3 == 0; }},
+};
+
+// The bytes of each full cell in the listing's order, or of every pixel row across the
+// whole width, a row's last byte padded with clear pixels.
+std::vector<int> expectedBytes(const Sprite& sprite, bool rows) {
+    const auto byteAt = [&](int left, int y) {
+        int value = 0;
+        for (int x = left; x < left + 8; ++x)
+            value = value * 2 + (x < sprite.width && sprite.isSet(x, y) ? 1 : 0);
+        return value;
+    };
+    std::vector<int> bytes;
+    for (int y = 0; rows && y < sprite.height; ++y)
+        for (int left = 0; left < sprite.width; left += 8)
+            bytes.push_back(byteAt(left, y));
+    for (int r = 0; !rows && r < sprite.height / 8; ++r)
+        for (int c = 0; c < sprite.width / 8; ++c)
+            for (int y = 0; y < 8; ++y)
+                bytes.push_back(byteAt(8 * c, 8 * r + y));
+    return bytes;
+}
+
 class SpectrumForms : public ListingTool {
 protected:
-    // A 16 x 16 "R" over a bar: four cells, each with bytes of its own.
-    QString letterPng(const QString& name) {
-        static const char* const rows[] = {
-            "................", ".############...", ".##.........##..", ".##..........##.",
-            ".##..........##.", ".##.........##..", ".############...", ".##.....##......",
-            ".##......##.....", ".##.......##....", ".##........##...", ".##.........##..",
-            ".##..........##.", ".##...........##", "................", "################",
-        };
-        return png(name, 16, 16, [](int x, int y) { return rows[y][x] == '#'; });
+    QString letterPng(const QString& name) { return png(name, 16, 16, letterPixel); }
+
+    // The sprite as a picture, or as the listing saved of it, so both are read.
+    QString input(const Sprite& sprite, bool listing) {
+        const QString picture =
+            png(sprite.file + ".png", sprite.width, sprite.height, sprite.isSet);
+        EXPECT_TRUE(writeFile(path(sprite.file + ".txt"), run(picture).out));
+        return listing ? path(sprite.file + ".txt") : picture;
+    }
+
+    // tools/setup installs the game tools, so in CI a missing one is a fault.
+    static void requireTool(const char* name) {
+        if (!QStandardPaths::findExecutable(name).isEmpty())
+            return;
+        if (qEnvironmentVariableIsSet("CI"))
+            FAIL() << name << " is missing; tools/setup installs it";
+        GTEST_SKIP() << name << " is missing; tools/setup installs it";
+    }
+
+    Run inDir(const QString& command) {
+        return shell(QStringLiteral("cd '%1' && %2").arg(dir.path(), command));
     }
 
     // The byte values of the listing's DATA lines, in order.
@@ -174,6 +232,65 @@ TEST_F(SpectrumForms, ConvertingToATapeWritesOneCodeFileThatLibspectrumAndTzxlis
     EXPECT_EQ(run("--tap " + path("long.tap") + " " + letterPng("a-long-sprite.v2.png")).exitCode,
               0);
     EXPECT_EQ(tapeBlocks(path("long.tap"))[0].mid(2, 10), "a-long-spr");
+
+    // Row by row on request, from the saved listing as from the picture.
+    EXPECT_EQ(run("--rows --tap " + path("rows.tap") + " " + input(kSprites[0], true)).exitCode, 0);
+    EXPECT_EQ(bytesOf(tapeBlocks(path("rows.tap"))[1].mid(1, 32)),
+              expectedBytes(kSprites[0], true));
+}
+
+TEST_F(SpectrumForms, AssemblerSourceThatPasmoAssemblesHoldsTheBytesAtItsLabel) {
+    requireTool("pasmo");
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    for (const Sprite& sprite : kSprites) {
+        for (const bool rows : {false, true}) {
+            const Run made = run("--asm " + sprite.options + (rows ? "--rows -o " : "-o ") +
+                                 path("sprite.asm") + " " + input(sprite, rows));
+            ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+            ASSERT_TRUE(writeFile(path("game.asm"), "    ORG 32768\n    LD HL, " +
+                                                        sprite.label.toLatin1() +
+                                                        "\n    RET\n    INCLUDE \"sprite.asm\"\n"));
+            const Run assembled = inDir("pasmo --bin game.asm game.bin");
+            ASSERT_EQ(assembled.exitCode, 0) << assembled.out.constData() << assembled.err.data();
+            const QByteArray code = readFile(path("game.bin"));
+            EXPECT_EQ(word(code, 1), 32768 + 4) << "LD HL, label: the bytes after RET";
+            EXPECT_EQ(bytesOf(code.mid(4)), expectedBytes(sprite, rows)) << qPrintable(sprite.file);
+        }
+    }
+}
+
+TEST_F(SpectrumForms, CArrayThatSdccCompilesHoldsTheBytesInReadOnlyData) {
+    requireTool("sdcc");
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    for (const Sprite& sprite : kSprites) {
+        for (const bool rows : {false, true}) {
+            const Run made = run("--c " + sprite.options + (rows ? "--rows -o " : "-o ") +
+                                 path("sprite.h") + " " + input(sprite, !rows));
+            ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+            const auto expected = expectedBytes(sprite, rows);
+            EXPECT_THAT(readFile(path("sprite.h")).toStdString(),
+                        HasSubstr(QStringLiteral("%1[%2] = {")
+                                      .arg(sprite.label)
+                                      .arg(expected.size())
+                                      .toStdString()));
+            ASSERT_TRUE(writeFile(path("game.c"),
+                                  "#include \"sprite.h\"\nunsigned char first(void) { return " +
+                                      sprite.label.toLatin1() + "[0]; }\nvoid main(void) {}\n"));
+            const Run compiled = inDir("sdcc -mz80 game.c && makebin -p game.ihx game.bin");
+            ASSERT_EQ(compiled.exitCode, 0) << compiled.out.constData() << compiled.err.data();
+            // The linker's map gives the array's address in the program.
+            const auto found = QRegularExpression("([0-9A-F]{8})\\s+_" + sprite.label + "\\s")
+                                   .match(QString::fromLatin1(readFile(path("game.map"))));
+            ASSERT_TRUE(found.hasMatch()) << qPrintable(sprite.label);
+            const QByteArray code = readFile(path("game.bin"));
+            EXPECT_EQ(bytesOf(code.mid(found.captured(1).toInt(nullptr, 16),
+                                       static_cast<qsizetype>(expected.size()))),
+                      expected)
+                << qPrintable(sprite.file);
+        }
+    }
 }
 
 TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBehind) {
@@ -195,6 +312,9 @@ TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBe
         {tape + "--name 'caf\u00e9' " + diagonal, "cannot show; use printable ASCII"},
         {tape + "--name 'tab\there' " + diagonal, "cannot show"},
         {tape + tiny, "no full 8 x 8 cell"},
+        {"--asm " + tiny, "no full 8 x 8 cell, so there are no bytes to store; --rows gives"},
+        {tape + "--rows " + png("tall.png", 20, 64, [](int, int) { return false; }),
+         "the sprite's 192 bytes row by row are more than the 168"},
         {"--tap " + path("no/such/folder/new.tap ") + diagonal, "Cannot create file"},
         {"--tap " + path("old.tap") + " --name abcdefghijk " + diagonal, "at most 10"},
     };
