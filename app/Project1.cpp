@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
+
+#include "CommandLine.h"
 
 #include "CurrentPrinter.h"
 #include "DesktopEntry.h"
@@ -35,12 +38,35 @@ vexilor::MainWindowServices servicesFor(vexilor::TForm1& window) {
     return services;
 }
 
+// --help and --version answer before the application object is made, which needs a
+// window system; Qt's own options are not known yet and do not count here.
+bool answeredWithoutWindows(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const vexilor::EditorCommandLine request = vexilor::parseEditorCommandLine(arguments);
+    if (request.help)
+        std::fputs(qPrintable(vexilor::editorUsage()), stdout);
+    else if (request.version)
+        std::printf("vexilor %s\n", VEXILOR_VERSION);
+    return request.help || request.version;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (answeredWithoutWindows(argc, argv))
+        return 0;
     const bool userStyle = vexilor::styleChosenByUser(argc, argv);
     vexilor::preferX11(argc, argv);
     QApplication application(argc, argv);
+    // Qt has taken its own options out by now.
+    const vexilor::EditorCommandLine request =
+        vexilor::parseEditorCommandLine(QApplication::arguments());
+    if (!request.problem.isEmpty()) {
+        std::fprintf(stderr, "vexilor: %s\nTry 'vexilor --help'.\n", qPrintable(request.problem));
+        return 2;
+    }
     vexilor::nameDesktopEntry(QStringLiteral(DESKTOP_ENTRY_NAME));
     // Nothing of this run, not even the save dialog's last folder, outlives it.
     const vexilor::ForgetfulSettings forgetful;
@@ -59,7 +85,12 @@ int main(int argc, char* argv[]) {
     splash.create();
     // The running loop shows the window, so that its splash run is inside the loop and a
     // request to end the program during that run ends it.
-    QTimer::singleShot(0, Form1, [Form1] { Form1->show(); });
+    // A file named on the command line opens once the window is there, after the splash.
+    QTimer::singleShot(0, Form1, [Form1, file = request.file] {
+        Form1->show();
+        if (!file.isEmpty() && vexilor::currentMainWindow() != nullptr)
+            vexilor::currentMainWindow()->openFile(file);
+    });
     QApplication::exec();
     // Exit without saving leaves the window open; it goes with the program.
     delete vexilor::currentMainWindow();

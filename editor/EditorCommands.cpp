@@ -59,6 +59,7 @@ EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : 
 
 void EditorCommands::chooseWidth(const QString& text) {
     store_.setWidthFromText(text.toStdString());
+    controls_.ComboBox1.text = text;
     controls_.Label7.text =
         QStringLiteral("Размер: ") + text + "x" + QString::number(store_.height());
     controls_.ComboBox2.enabled = true;
@@ -67,6 +68,7 @@ void EditorCommands::chooseWidth(const QString& text) {
 
 void EditorCommands::chooseHeight(const QString& text) {
     store_.setHeightFromText(text.toStdString());
+    controls_.ComboBox2.text = text;
     controls_.Label7.text =
         QStringLiteral("Размер: ") + QString::number(store_.width()) + "x" + text;
     controls_.ComboBox3.enabled = true;
@@ -74,6 +76,7 @@ void EditorCommands::chooseHeight(const QString& text) {
 }
 
 void EditorCommands::chooseBrush(const QString& text) {
+    controls_.ComboBox3.text = text;
     controls_.Label5.text = QStringLiteral("Кисть: ") + text;
     controls_.ComboBox4.enabled = true;
     store_.selectBrush(text.toStdString());
@@ -83,6 +86,7 @@ void EditorCommands::chooseBrush(const QString& text) {
 }
 
 void EditorCommands::chooseBackground(const QString& text) {
+    controls_.ComboBox4.text = text;
     controls_.Label6.text = QStringLiteral("Фон: ") + text;
     controls_.Button1.enabled = true;
     controls_.N8.enabled = true;
@@ -120,6 +124,19 @@ void EditorCommands::paintPixel(QPoint cell, int value) {
     store_.setPixel(cell.x(), cell.y(), value);
     if (store_.pixelRevision() != before)
         emit pixelsChanged(QRect(cell, QSize(1, 1)));
+}
+
+void EditorCommands::openSprite(const SpriteStore& sprite) {
+    chooseWidth(QString::number(sprite.width()));
+    chooseHeight(QString::number(sprite.height()));
+    // A swatch shows once its colour has been chosen.
+    if (!controls_.Panel17.visible)
+        chooseBrush(QStringLiteral("0 - Черный"));
+    if (!controls_.Panel18.visible)
+        chooseBackground(QStringLiteral("7 - Белый"));
+    clear(From::Button);
+    store_.setField(sprite.field());
+    emit pixelsChanged(QRect(0, 0, SpriteStore::kFieldSize, SpriteStore::kFieldSize));
 }
 
 void EditorCommands::showListing(QStringList lines) {

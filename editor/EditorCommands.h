@@ -63,6 +63,13 @@ public:
     // A press on the grid's cell: sets (1) or clears (0) its pixel, inside the sprite only.
     void paintPixel(QPoint cell, int value);
 
+    // Opens a sprite read from a file as the user would by hand: the size boxes take its
+    // width and height, the colour boxes keep the user's choice or, where none was made
+    // yet, take black on white; Clear runs, then the sprite's pixels are set. The boxes'
+    // texts are then those of controls(), which keep the text each box's command ran with
+    // last.
+    void openSprite(const SpriteStore& sprite);
+
 signals:
     // The enabled, visible, text or colour state of some control changed.
     void controlsChanged();

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QFont>
 #include <QFrame>
 #include <QIcon>
@@ -16,11 +19,13 @@
 #include "CloseQuestion.h"
 #include "EditableDropDown.h"
 #include "ErrorBox.h"
+#include "Failure.h"
 #include "FramePlacement.h"
 #include "HelpPage.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
 #include "ScreenPlacement.h"
+#include "SpriteFile.h"
 
 // Resources of a static library have to be registered by hand, outside any namespace.
 static void registerEditorResources() {
@@ -63,6 +68,13 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
+// The one local file that a drag carries, or an empty text.
+QString draggedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data != nullptr ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile()
+                                                          : QString();
+}
+
 }  // namespace
 
 TForm1* currentMainWindow() {
@@ -76,6 +88,7 @@ TForm1::TForm1(MainWindowServicesFactory servicesFactory, QWidget* parent)
     registerEditorResources();
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Vexilor ver.2.0"));
     setWindowIcon(programIcon());
     // Fixed single border: a minimise box, no maximise box.
@@ -174,6 +187,38 @@ void TForm1::showListing() {
     for (const QString& line : commands_.listingLines())
         text += line + u'\n';
     Memo1->setPlainText(text);
+}
+
+void TForm1::openFile(const QString& path) {
+    runGuarded([&] {
+        SpriteStore sprite;
+        try {
+            sprite = readSpriteFile(path);
+        } catch (const Failure& failure) {
+            throw Failure(QStringLiteral("Cannot open file \"%1\". %2")
+                              .arg(QFileInfo(path).absoluteFilePath(), failure.what())
+                              .toStdString());
+        }
+        commands_.openSprite(sprite);
+        const MainWindowControls& chosen = commands_.controls();
+        ComboBox1->setTextQuietly(chosen.ComboBox1.text);
+        ComboBox2->setTextQuietly(chosen.ComboBox2.text);
+        ComboBox3->setTextQuietly(chosen.ComboBox3.text);
+        ComboBox4->setTextQuietly(chosen.ComboBox4.text);
+    });
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!draggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString path = draggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -38,6 +38,11 @@ public:
     QStringList listingLines() const { return commands_.listingLines(); }
     QPlainTextEdit& memo() { return *Memo1; }
 
+    // Opens the sprite of a listing file or a picture into the grid (EditorCommands::
+    // openSprite); a file that holds no sprite is reported in the error box and changes
+    // nothing. Files dropped on the window come here.
+    void openFile(const QString& path);
+
     // Event handlers, one per control and event.
     void FormShow();
     bool FormCloseQuery();
@@ -62,6 +67,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();

@@ -8,20 +8,24 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
 #include <vector>
 
 #include "GridGeometry.h"
+#include "ListingFile.h"
 #include "ModalAnswer.h"
 #include "PixelGrid.h"
 #include "ScreenPixels.h"
+#include "SpriteListing.h"
 
 using vexilor::TForm1;
 using vexilor::grid::cellRect;
@@ -108,6 +112,17 @@ protected:
             for (int row = 0; row < 64; ++row)
                 count += shown.pixelColor(cellRect(column, row).center()) == colour;
         return count;
+    }
+
+    // A file dragged from a file manager and dropped on the window.
+    void drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(window, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent dropped(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(window, &dropped);
     }
 
     QPointer<TForm1> window;
@@ -345,4 +360,61 @@ TEST_F(MainWindow, NewGivesAFreshWindowInTheStartState) {
     EXPECT_FALSE(child("ComboBox2")->isEnabled() || child("Button1")->isEnabled());
     EXPECT_TRUE(window->memo().toPlainText().isEmpty());
     EXPECT_TRUE(window->listingLines().isEmpty());
+}
+
+TEST_F(MainWindow, ADroppedListingOrPictureOpensReadyToPaintAndAFileWithoutASpriteChangesNothing) {
+    QTemporaryDir folder;
+    vexilor::SpriteStore hero;  // 16 x 16, the diagonal from the bottom left
+    hero.setWidthFromText("16");
+    hero.setHeightFromText("16");
+    for (int i = 0; i < 16; ++i)
+        hero.setPixel(i, 15 - i, 1);
+    QStringList lines;
+    for (const auto& line : vexilor::makeListing(hero, true))
+        lines << QString::fromStdString(line);
+    ASSERT_TRUE(writeFile(folder.filePath("hero.txt"), vexilor::listingFileBytes(lines)));
+    QImage picture(12, 8, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setPixel(0, 0, qRgb(0, 0, 0));
+    picture.setPixel(11, 7, qRgb(0, 0, 0));
+    ASSERT_TRUE(picture.save(folder.filePath("hero.png")));
+    ASSERT_TRUE(writeFile(folder.filePath("broken.txt"), "   A1: DATA 1, 2\r\n"));
+
+    // What the user sees after each file: the size, the colours, and the set pixels.
+    struct Step {
+        const char* file;
+        QString size, brush;
+        QColor fill;
+        int cellsSet;
+    };
+    const QColor brightGreen(0, 255, 0);
+    const Step steps[] = {
+        {"hero.png", "12x8", "0 - Черный", Qt::black, 2},  // colours unchosen: black on white
+        {"hero.txt", "16x16", "5 - Зеленый", brightGreen, 16},  // the user's brush stays
+        {"broken.txt", "16x16", "5 - Зеленый", brightGreen, 16},
+    };
+    QStringList errors;
+    ModalAnswer answer([&](QWidget& box) {
+        errors << static_cast<QMessageBox&>(box).text();
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    for (const Step& step : steps) {
+        if (step.brush.startsWith('5'))
+            pick("ComboBox3", step.brush);
+        drop(folder.filePath(step.file));
+        EXPECT_EQ(label("Label7"), "Размер: " + step.size) << step.file;
+        EXPECT_EQ(child<QComboBox>("ComboBox1")->currentText() + "x" +
+                      child<QComboBox>("ComboBox2")->currentText(),
+                  step.size);
+        EXPECT_EQ(child<QComboBox>("ComboBox3")->currentText(), step.brush);
+        EXPECT_EQ(label("Label6"), "Фон: 7 - Белый");
+        EXPECT_EQ(cellsShowing(step.fill), step.cellsSet) << step.file;
+        EXPECT_TRUE(child("StringGrid1")->isEnabled());
+        EXPECT_TRUE(window->memo().toPlainText().isEmpty());
+    }
+    EXPECT_EQ(shownFill(0, 15), brightGreen);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Cannot open file \"" + folder.filePath("broken.txt") +
+                                     "\". line "))
+        << errors[0].toStdString();
 }
