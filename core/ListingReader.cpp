@@ -150,11 +150,8 @@ std::uint64_t eightCharacters(const char* text) {
     return byte(0) | byte(1) | byte(2) | byte(3) | byte(4) | byte(5) | byte(6) | byte(7);
 }
 
-// Four blanks, then the pixels as "0" and "1", as many as the rows before have.
-void readRow(std::string_view text, int line, Picture& picture) {
-    if (!text.starts_with(kRowIndent))
-        refuse(line, "not a picture row (four blanks, then 0 and 1)");
-    const std::string_view pixels = text.substr(kRowIndent.size());
+// The pixels of a row as "0" and "1", as many as the rows before have.
+void readRowPixels(std::string_view pixels, int line, Picture& picture) {
     if (pixels.empty())
         refuse(line, "a row with no pixels");
     if (pixels.size() > SpriteStore::kFieldSize)
@@ -185,6 +182,13 @@ void readRow(std::string_view text, int line, Picture& picture) {
     }
     picture.width = width;
     picture.rows[picture.height++] = bits << (64 - width);
+}
+
+// Four blanks, then the pixels.
+void readRow(std::string_view text, int line, Picture& picture) {
+    if (!text.starts_with(kRowIndent))
+        refuse(line, "not a picture row (four blanks, then 0 and 1)");
+    readRowPixels(text.substr(kRowIndent.size()), line, picture);
 }
 
 // After the first of the two empty lines below the picture: the second, the credits, and
@@ -288,6 +292,25 @@ SpriteStore readListing(std::string_view text) {
         readCredits(lines);
 
     checkCells(cells, cellCount, picture);
+    return spriteOf(picture);
+}
+
+SpriteStore readPictureRows(std::string_view text) {
+    Lines lines(text);
+    Picture picture;
+    auto line = lines.next();
+    for (; line && !line->empty(); line = lines.next()) {
+        if (picture.height == kMostRows)
+            refuse(lines.number(), "more than 64 rows");
+        readRowPixels(line->substr(std::min(line->find_first_not_of(" \t"), line->size())),
+                      lines.number(), picture);
+    }
+    for (; line; line = lines.next()) {
+        if (!line->empty())
+            refuse(lines.number(), "a line after the rows and an empty line");
+    }
+    if (picture.height == 0)
+        refuse(lines.number(), "no rows of 0 and 1");
     return spriteOf(picture);
 }
 

@@ -28,4 +28,9 @@ private:
 // row names its last line (line 1 when it has none).
 SpriteStore readListing(std::string_view text);
 
+// Reads the rows of 0 and 1 alone, as the listing's picture section has them (with its
+// four blanks, or with other blanks or none before each row), such as a copied sprite.
+// Empty lines may follow the rows; anything else throws ListingError.
+SpriteStore readPictureRows(std::string_view text);
+
 }  // namespace vexilor

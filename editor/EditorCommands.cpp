@@ -1,11 +1,30 @@
 #include "EditorCommands.h"
 
+#include <map>
+
 #include "Palette.h"
 #include "SpriteListing.h"
 
 namespace vexilor {
 
+// One step of the history: the pixels it turned over, which undoing turns back. Only
+// what changed is kept, so a step takes 512 bytes whatever the edit.
+class PixelChange : public QUndoCommand {
+public:
+    PixelChange(EditorCommands& commands, const PixelField& changed, QRect cells)
+        : commands_(commands), changed_(changed), cells_(cells) {}
+    void redo() override { commands_.togglePixels(changed_, cells_); }
+    void undo() override { commands_.togglePixels(changed_, cells_); }
+
+private:
+    EditorCommands& commands_;
+    PixelField changed_;
+    QRect cells_;  // where the changed pixels lie, for the grid to repaint
+};
+
 namespace {
+
+const QRect kWholeField(0, 0, SpriteStore::kFieldSize, SpriteStore::kFieldSize);
 
 QColor swatchColour(const ColourName& colour) {
     const Rgb rgb = rgbForSwatch(colour);
@@ -33,6 +52,7 @@ QStringList colourEntries() {
 }
 
 EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : QObject(parent) {
+    history_.setUndoLimit(kHistorySteps);
     auto& c = controls_;
     c.ComboBox1.text = QStringLiteral("горизонт.");
     c.ComboBox2 = disabled(QStringLiteral("вертик."));
@@ -55,6 +75,8 @@ EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : 
     c.N7 = disabled();
     c.N8 = disabled();
     c.N9 = disabled();
+    c.editing = disabled();
+    c.rotate = disabled();
 }
 
 void EditorCommands::chooseWidth(const QString& text) {
@@ -63,6 +85,7 @@ void EditorCommands::chooseWidth(const QString& text) {
     controls_.Label7.text =
         QStringLiteral("Размер: ") + text + "x" + QString::number(store_.height());
     controls_.ComboBox2.enabled = true;
+    enableEditing();
     emit controlsChanged();
 }
 
@@ -72,6 +95,7 @@ void EditorCommands::chooseHeight(const QString& text) {
     controls_.Label7.text =
         QStringLiteral("Размер: ") + QString::number(store_.width()) + "x" + text;
     controls_.ComboBox3.enabled = true;
+    enableEditing();
     emit controlsChanged();
 }
 
@@ -97,7 +121,12 @@ void EditorCommands::chooseBackground(const QString& text) {
 }
 
 void EditorCommands::clear(From from) {
-    store_.clearPixels();
+    change([](SpriteStore& store) { store.clearPixels(); }, kWholeField);
+    unlockPainting(from);
+}
+
+// What Clear unlocks besides clearing the pixels.
+void EditorCommands::unlockPainting(From from) {
     controls_.N6.enabled = true;
     (from == From::Button ? controls_.N9 : controls_.N7).enabled = true;
     showListing({});
@@ -105,8 +134,8 @@ void EditorCommands::clear(From from) {
     controls_.Button3.enabled = true;
     controls_.StringGrid1.enabled = true;
     controls_.StringGrid1.colour = swatchColour(store_.backgroundColour());
+    enableEditing();
     emit controlsChanged();
-    emit pixelsChanged(QRect(0, 0, SpriteStore::kFieldSize, SpriteStore::kFieldSize));
 }
 
 void EditorCommands::convert(From from) {
@@ -120,10 +149,55 @@ void EditorCommands::convert(From from) {
 }
 
 void EditorCommands::paintPixel(QPoint cell, int value) {
-    const auto before = store_.pixelRevision();
-    store_.setPixel(cell.x(), cell.y(), value);
-    if (store_.pixelRevision() != before)
-        emit pixelsChanged(QRect(cell, QSize(1, 1)));
+    // A cell that already has the value is no change, and no step.
+    const bool inside = cell.x() < store_.width() && cell.y() < store_.height();
+    if (!inside || store_.pixel(cell.x(), cell.y()) == value)
+        return;
+    PixelField changed;
+    changed.set(SpriteStore::pixelIndex(cell.x(), cell.y()));
+    record(changed, QRect(cell, QSize(1, 1)));
+}
+
+void EditorCommands::edit(PixelEdit edit) {
+    using Edit = std::function<void(SpriteStore&)>;
+    static const std::map<PixelEdit, Edit> edits{
+        {PixelEdit::MirrorLeftRight, mirrorLeftRight},
+        {PixelEdit::MirrorTopBottom, mirrorTopBottom},
+        {PixelEdit::RotateClockwise, rotateClockwise},
+        {PixelEdit::ShiftLeft, [](SpriteStore& s) { shiftPixels(s, ShiftDirection::Left); }},
+        {PixelEdit::ShiftRight, [](SpriteStore& s) { shiftPixels(s, ShiftDirection::Right); }},
+        {PixelEdit::ShiftUp, [](SpriteStore& s) { shiftPixels(s, ShiftDirection::Up); }},
+        {PixelEdit::ShiftDown, [](SpriteStore& s) { shiftPixels(s, ShiftDirection::Down); }},
+        {PixelEdit::Invert, invertPixels},
+    };
+    change(edits.at(edit), kWholeField);
+}
+
+void EditorCommands::paste(const PixelPicture& picture) {
+    change([&](SpriteStore& store) { pastePixels(store, picture); }, kWholeField);
+}
+
+void EditorCommands::change(const std::function<void(SpriteStore&)>& edit, QRect cells) {
+    SpriteStore edited = store_;
+    edit(edited);
+    record(store_.field() ^ edited.field(), cells);
+}
+
+void EditorCommands::record(const PixelField& changed, QRect cells) {
+    // Pushing does the step.
+    history_.push(new PixelChange(*this, changed, cells));
+}
+
+void EditorCommands::togglePixels(const PixelField& changed, QRect cells) {
+    store_.setField(store_.field() ^ changed);
+    emit pixelsChanged(cells);
+}
+
+// The editing commands come with the grid, at the first Clear; the turn only while the
+// sprite is square.
+void EditorCommands::enableEditing() {
+    controls_.editing.enabled = controls_.StringGrid1.enabled;
+    controls_.rotate.enabled = controls_.StringGrid1.enabled && store_.width() == store_.height();
 }
 
 void EditorCommands::openSprite(const SpriteStore& sprite) {
@@ -134,9 +208,9 @@ void EditorCommands::openSprite(const SpriteStore& sprite) {
         chooseBrush(QStringLiteral("0 - Черный"));
     if (!controls_.Panel18.visible)
         chooseBackground(QStringLiteral("7 - Белый"));
-    clear(From::Button);
-    store_.setField(sprite.field());
-    emit pixelsChanged(QRect(0, 0, SpriteStore::kFieldSize, SpriteStore::kFieldSize));
+    // Clear and the sprite's pixels make one step of the history.
+    change([&](SpriteStore& store) { store.setField(sprite.field()); }, kWholeField);
+    unlockPainting(From::Button);
 }
 
 void EditorCommands::showListing(QStringList lines) {

@@ -6,8 +6,11 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
+#include <functional>
 
 #include "SpriteStore.h"
+#include "SpriteTransforms.h"
 
 namespace vexilor {
 
@@ -29,6 +32,9 @@ struct MainWindowControls {
     ControlState StringGrid1, Memo1;
     ControlState Button1, Button2, Button3, Button4, Button5;
     ControlState N4, N5, N6, N7, N8, N9, N10, N11, N12;
+    // The editing commands after N9 (copy, paste, mirror, shift, invert), and the turn,
+    // which a square sprite alone takes. Undo and redo follow the history instead.
+    ControlState editing, rotate;
 };
 
 // The editor's commands, written against named controls so that they run without a
@@ -65,10 +71,32 @@ public:
 
     // Opens a sprite read from a file as the user would by hand: the size boxes take its
     // width and height, the colour boxes keep the user's choice or, where none was made
-    // yet, take black on white; Clear runs, then the sprite's pixels are set. The boxes'
-    // texts are then those of controls(), which keep the text each box's command ran with
-    // last.
+    // yet, take black on white; Clear runs and the sprite's pixels are set, in one step of
+    // the history. The boxes' texts are then those of controls(), which keep the text each
+    // box's command ran with last.
     void openSprite(const SpriteStore& sprite);
+
+    // The edits of the sprite's pixels that the editing menu offers.
+    enum class PixelEdit {
+        MirrorLeftRight,
+        MirrorTopBottom,
+        RotateClockwise,
+        ShiftLeft,
+        ShiftRight,
+        ShiftUp,
+        ShiftDown,
+        Invert
+    };
+    void edit(PixelEdit edit);
+    // Lays a picture on the sprite from its top-left pixel on; what lies beyond the
+    // sprite's size is cut off.
+    void paste(const PixelPicture& picture);
+
+    // Every change of the pixels (a click that changed one, Clear, an edit, a paste) is
+    // one step of the history, which its undo and redo actions walk. It holds the last
+    // 1000 steps; a change of size is no step and leaves it as it is.
+    QUndoStack& history() { return history_; }
+    static constexpr int kHistorySteps = 1000;
 
 signals:
     // The enabled, visible, text or colour state of some control changed.
@@ -79,11 +107,21 @@ signals:
     void pixelsChanged(QRect cells);
 
 private:
+    friend class PixelChange;
+
     void showListing(QStringList lines);
+    void unlockPainting(From from);
+    void enableEditing();
+    // Makes the edit of a copy of the store one step of the history, and so the store's.
+    void change(const std::function<void(SpriteStore&)>& edit, QRect cells);
+    void record(const PixelField& changed, QRect cells);
+    // Turns over the pixels of `changed`: a step done or undone.
+    void togglePixels(const PixelField& changed, QRect cells);
 
     SpriteStore store_;
     MainWindowControls controls_;
     QStringList listingLines_;
+    QUndoStack history_;
 };
 
 // The sizes and the palette entries as the boxes list them.

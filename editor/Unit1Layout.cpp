@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "EditableDropDown.h"
+#include "EditingMenu.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
 #include "Unit1.h"
@@ -156,6 +157,7 @@ void TForm1::createMenu() {
     QMenu* editing = addMenu(menuBar(), QStringLiteral("Редактирование"));
     N8 = menuItem(editing, "N8", QStringLiteral("Очистить"));
     N9 = menuItem(editing, "N9", QStringLiteral("Перевести"));
+    new EditingMenu(*editing, commands_, *StringGrid1);
     QMenu* help = addMenu(menuBar(), QStringLiteral("Справка"));
     N11 = menuItem(help, "N11", QStringLiteral("Помощь"));
     N12 = menuItem(help, "N12", QStringLiteral("О программе"));

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <memory>
 
 #include "EditorCommands.h"
 #include "GridGeometry.h"
@@ -74,5 +76,24 @@ void BM_RepaintAfterOneClick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RepaintAfterOneClick)->Unit(benchmark::kMicrosecond);
+
+// The heap that the history's last 1000 steps hold: each edit of a 64 x 64 sprite keeps
+// the pixels it changed.
+void BM_MemoryOfAThousandSteps(benchmark::State& state) {
+    using Edit = vexilor::EditorCommands::PixelEdit;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto commands = std::make_unique<vexilor::EditorCommands>("/");
+        commands->chooseWidth("64");
+        commands->chooseHeight("64");
+        commands->clear(vexilor::EditorCommands::From::Button);
+        const std::size_t before = mallinfo2().uordblks;
+        state.ResumeTiming();
+        for (int step = 0; step < vexilor::EditorCommands::kHistorySteps; ++step)
+            commands->edit(step % 2 == 0 ? Edit::Invert : Edit::MirrorLeftRight);
+        state.counters["KiB"] = double(mallinfo2().uordblks - before) / 1024;
+    }
+}
+BENCHMARK(BM_MemoryOfAThousandSteps)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -97,3 +97,74 @@ TEST(UsingTheEditor, ASizeThatIsNoNumberFailsAndChangesNothing) {
     EXPECT_EQ(commands.controls().Label7.text, "Размер: 16x8");
     EXPECT_FALSE(commands.controls().ComboBox3.enabled);
 }
+
+namespace {
+
+// The sprite's rows, "1" for a set pixel, separated by "|".
+QString rowsOf(const vexilor::SpriteStore& store) {
+    QStringList rows;
+    for (int y = 0; y < store.height(); ++y) {
+        QString row;
+        for (int x = 0; x < store.width(); ++x)
+            row += store.pixel(x, y) != 0 ? '1' : '0';
+        rows << row;
+    }
+    return rows.join('|');
+}
+
+}  // namespace
+
+TEST(EditingTheSprite, EveryPixelChangeIsOneStepOfAHistoryThatOutlivesChangesOfSize) {
+    using Edit = EditorCommands::PixelEdit;
+    EditorCommands commands("/");
+    QUndoStack& history = commands.history();
+    commands.chooseWidth("4");
+    commands.chooseHeight("4");
+    commands.chooseBackground("7 - Белый");
+    history.undo();  // nothing to undo yet
+    EXPECT_FALSE(history.canUndo() || commands.controls().editing.enabled);
+
+    vexilor::PixelPicture twoSet{2, 1, {}};
+    twoSet.pixels.set(vexilor::SpriteStore::pixelIndex(0, 0))
+        .set(vexilor::SpriteStore::pixelIndex(1, 0));
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { commands.clear(From::Button); }, "0000|0000|0000|0000"},
+        {[&] {
+             commands.paintPixel({0, 0}, 1);
+         },
+         "1000|0000|0000|0000"},
+        {[&] {
+             commands.paintPixel({0, 0}, 1);
+         },
+         "1000|0000|0000|0000"},  // no step
+        {[&] { commands.edit(Edit::MirrorLeftRight); }, "0001|0000|0000|0000"},
+        {[&] { commands.edit(Edit::ShiftDown); }, "0000|0001|0000|0000"},
+        {[&] { history.undo(); }, "0001|0000|0000|0000"},
+        {[&] { history.undo(); }, "1000|0000|0000|0000"},
+        {[&] { history.redo(); }, "0001|0000|0000|0000"},
+        {[&] { commands.chooseWidth("2"); }, "00|00|00|00"},  // no step
+        {[&] { history.undo(); }, "10|00|00|00"},             // also beyond the width
+        {[&] { commands.chooseWidth("4"); }, "1000|0000|0000|0000"},
+        {[&] { commands.edit(Edit::RotateClockwise); }, "0001|0000|0000|0000"},
+        {[&] { history.redo(); }, "0001|0000|0000|0000"},  // a new change ends the redo
+        {[&] { commands.edit(Edit::Invert); }, "1110|1111|1111|1111"},
+        {[&] { commands.paste(twoSet); }, "1110|1111|1111|1111"},
+        {[&] { commands.edit(Edit::ShiftLeft); }, "1101|1111|1111|1111"},
+    };
+    const int stepsTaken[] = {1, 2, 2, 3, 4, 3, 2, 3, 3, 2, 2, 3, 3, 4, 5, 6};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].first();
+        EXPECT_EQ(rowsOf(commands.store()), steps[i].second) << "step " << i;
+        EXPECT_EQ(history.index(), stepsTaken[i]) << "step " << i;
+    }
+    EXPECT_TRUE(commands.controls().editing.enabled && commands.controls().rotate.enabled);
+    commands.chooseHeight("8");
+    EXPECT_FALSE(commands.controls().rotate.enabled);
+
+    while (history.canUndo())
+        history.undo();
+    EXPECT_EQ(setPixelCount(commands.store()), 0);
+    for (int click = 0; click <= EditorCommands::kHistorySteps; ++click)
+        commands.paintPixel({0, 0}, (click + 1) % 2);
+    EXPECT_EQ(history.count(), EditorCommands::kHistorySteps);
+}

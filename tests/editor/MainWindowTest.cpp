@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
+#include <set>
 #include <vector>
 
 #include "GridGeometry.h"
@@ -389,7 +391,7 @@ TEST_F(MainWindow, ADroppedListingOrPictureOpensReadyToPaintAndAFileWithoutASpri
     };
     const QColor brightGreen(0, 255, 0);
     const Step steps[] = {
-        {"hero.png", "12x8", "0 - Черный", Qt::black, 2},  // colours unchosen: black on white
+        {"hero.png", "12x8", "0 - Черный", Qt::black, 2},       // colours unchosen: black on white
         {"hero.txt", "16x16", "5 - Зеленый", brightGreen, 16},  // the user's brush stays
         {"broken.txt", "16x16", "5 - Зеленый", brightGreen, 16},
     };
@@ -414,7 +416,55 @@ TEST_F(MainWindow, ADroppedListingOrPictureOpensReadyToPaintAndAFileWithoutASpri
     }
     EXPECT_EQ(shownFill(0, 15), brightGreen);
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith("Cannot open file \"" + folder.filePath("broken.txt") +
-                                     "\". line "))
+    EXPECT_TRUE(
+        errors[0].startsWith("Cannot open file \"" + folder.filePath("broken.txt") + "\". line "))
         << errors[0].toStdString();
+}
+
+// The menu's items and the keys as the user uses them, the grid read back from the screen.
+TEST_F(MainWindow, EditingStepsUndoneAndRedoneAndACopyPastedIntoANewWindowShowAsOnPaper) {
+    readyToPaint();  // 16 x 16, green on black
+    const auto menuItem = [this](const char* name) { child<QAction>(name)->trigger(); };
+    const auto keys = [this](QKeyCombination key) {
+        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
+    };
+    const auto shownSet = [this] {
+        std::set<std::pair<int, int>> set;
+        const QImage shown = onScreen(*child("StringGrid1"));
+        for (int column = 0; column < 16; ++column)
+            for (int row = 0; row < 16; ++row)
+                if (shown.pixelColor(cellRect(column, row).center()) == QColor(0, 255, 0))
+                    set.insert({column, row});
+        return set;
+    };
+    using Cells = std::set<std::pair<int, int>>;
+    for (auto [column, row] : Cells{{1, 2}, {3, 2}, {5, 7}})
+        clickCell(Qt::LeftButton, column, row);
+    const std::pair<std::function<void()>, Cells> steps[] = {
+        {[&] { menuItem("MirrorLeftRight"); }, {{14, 2}, {12, 2}, {10, 7}}},
+        {[&] { menuItem("ShiftRight"); }, {{15, 2}, {13, 2}, {11, 7}}},
+        {[&] { keys(Qt::CTRL | Qt::Key_Z); }, {{14, 2}, {12, 2}, {10, 7}}},
+        {[&] { menuItem("Undo"); }, {{1, 2}, {3, 2}, {5, 7}}},
+        {[&] { keys(Qt::CTRL | Qt::Key_Z); }, {{1, 2}, {3, 2}}},
+        {[&] { keys(Qt::CTRL | Qt::Key_Y); }, {{1, 2}, {3, 2}, {5, 7}}},
+    };
+    for (const auto& [step, expected] : steps) {
+        step();
+        EXPECT_EQ(shownSet(), expected);
+    }
+    EXPECT_EQ(child<QAction>("Undo")->text() + child<QAction>("Redo")->text(), "ОтменитьПовторить");
+
+    child("StringGrid1")->setFocus();
+    keys(Qt::CTRL | Qt::Key_C);
+    child<QAction>("N4")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window = vexilor::currentMainWindow();
+    ASSERT_TRUE(window);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_FALSE(child<QAction>("Undo")->isEnabled()) << "New forgets the history";
+    readyToPaint();
+    child("StringGrid1")->setFocus();
+    keys(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(shownSet(), (Cells{{1, 2}, {3, 2}, {5, 7}}));
 }
