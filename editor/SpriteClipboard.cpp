@@ -7,6 +7,7 @@
 #include "Failure.h"
 #include "ListingReader.h"
 #include "SpriteFile.h"
+#include "SpriteListing.h"
 
 namespace vexilor {
 
@@ -52,15 +53,14 @@ QMimeData* spriteMimeData(const SpriteStore& store) {
     QImage image(store.width(), store.height(), QImage::Format_Mono);
     image.setColor(0, qRgb(255, 255, 255));
     image.setColor(1, qRgb(0, 0, 0));
-    QString rows;
-    for (int y = 0; y < store.height(); ++y) {
-        rows += QStringLiteral("    ");
-        for (int x = 0; x < store.width(); ++x) {
+    for (int y = 0; y < store.height(); ++y)
+        for (int x = 0; x < store.width(); ++x)
             image.setPixel(x, y, store.pixel(x, y));
-            rows += store.pixel(x, y) != 0 ? u'1' : u'0';
-        }
-        rows += u'\n';
-    }
+    // The listing's picture rows are its last lines.
+    const SpriteListing listing = makeListing(store, false);
+    QString rows;
+    for (auto row = listing.end() - store.height(); row != listing.end(); ++row)
+        rows += QString::fromStdString(*row) + u'\n';
     auto* data = new QMimeData;
     data->setImageData(image);
     data->setText(rows);
