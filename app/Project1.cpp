@@ -8,9 +8,11 @@
 
 #include "CommandLine.h"
 
+#include "AnimationPreview.h"
 #include "CurrentPrinter.h"
 #include "DesktopEntry.h"
 #include "ForgetfulSettings.h"
+#include "FramePicture.h"
 #include "ListingPrint.h"
 #include "ListingSaver.h"
 #include "MainWindowServices.h"
@@ -22,6 +24,29 @@ namespace {
 
 // The program's splash window (Form2); made in main, right after the first main window.
 vexilor::SplashScreens* splashScreens = nullptr;
+
+// One preview a window: asked for again, the open one comes to the front. It follows the
+// window's sprite and colours as they change, and closes with the window.
+void showAnimationPreview(vexilor::TForm1& window) {
+    auto* preview = window.findChild<vexilor::AnimationPreview*>();
+    if (preview == nullptr) {
+        const vexilor::EditorCommands& commands = window.commands();
+        vexilor::AnimationSource source{
+            [&commands] { return commands.document().frameCount(); },
+            [&commands](int frame) {
+                return vexilor::framePicture(commands.document(), frame, commands.brush(),
+                                             commands.background());
+            }};
+        preview = new vexilor::AnimationPreview(std::move(source), &window);
+        QObject::connect(&commands, &vexilor::EditorCommands::documentChanged, preview,
+                         &vexilor::AnimationPreview::refresh);
+        QObject::connect(&commands, &vexilor::EditorCommands::controlsChanged, preview,
+                         &vexilor::AnimationPreview::refresh);
+    }
+    preview->show();
+    preview->raise();
+    preview->activateWindow();
+}
 
 // The splash window, saving and printing come from their own libraries; each new main
 // window gets them here. Each window has its own save and print dialogs; the printer is
@@ -35,6 +60,7 @@ vexilor::MainWindowServices servicesFor(vexilor::TForm1& window) {
     auto print =
         std::make_shared<vexilor::ListingPrint>(&window, vexilor::CurrentPrinter::processWide());
     services.print = [print, &window] { print->print(window.memo()); };
+    services.showAnimationPreview = [&window] { showAnimationPreview(window); };
     return services;
 }
 

@@ -2,33 +2,38 @@
 
 #include <map>
 
-#include "Palette.h"
+#include "DocumentSteps.h"
+#include "Failure.h"
+#include "IntegerText.h"
 #include "SpriteListing.h"
 
 namespace vexilor {
-
-// One step of the history: the pixels it turned over, which undoing turns back. Only
-// what changed is kept, so a step takes 512 bytes whatever the edit.
-class PixelChange : public QUndoCommand {
-public:
-    PixelChange(EditorCommands& commands, const PixelField& changed, QRect cells)
-        : commands_(commands), changed_(changed), cells_(cells) {}
-    void redo() override { commands_.togglePixels(changed_, cells_); }
-    void undo() override { commands_.togglePixels(changed_, cells_); }
-
-private:
-    EditorCommands& commands_;
-    PixelField changed_;
-    QRect cells_;  // where the changed pixels lie, for the grid to repaint
-};
 
 namespace {
 
 const QRect kWholeField(0, 0, SpriteStore::kFieldSize, SpriteStore::kFieldSize);
 
-QColor swatchColour(const ColourName& colour) {
+QColor swatchColour(Colour colour) {
     const Rgb rgb = rgbForSwatch(colour);
     return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// A size box's text as a number of pixels.
+int sizeFromText(const QString& text) {
+    const std::string typed = text.toStdString();
+    const auto size = parseInteger(typed);
+    if (!size)
+        throw Failure("'" + typed + "' is not a valid integer value");
+    SpriteStore::checkSize(*size, typed);
+    return *size;
+}
+
+// The colour an entry text chooses: the one its first character names, or `kept`.
+Colour colourFromText(const QString& text, Colour kept) {
+    const std::string entry = text.toStdString();
+    if (entry.empty())
+        return kept;
+    return colourForCode(entry.front()).value_or(kept);
 }
 
 ControlState disabled(QString text = {}) {
@@ -65,7 +70,7 @@ EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : 
     c.Label7.text = QStringLiteral("Размер:");
     c.Label8.text = QStringLiteral("Папка по умолчанию: ") + programFolder;
     c.StringGrid1 = disabled();
-    c.StringGrid1.colour = swatchColour(store_.backgroundColour());
+    c.StringGrid1.colour = swatchColour(background_);
     c.Button1 = disabled();
     c.Button2 = disabled();
     c.Button3 = disabled();
@@ -77,52 +82,86 @@ EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : 
     c.N9 = disabled();
     c.editing = disabled();
     c.rotate = disabled();
+    c.otherFrames = disabled();
+    c.moveFrameBack = disabled();
+    c.moveFrameForward = disabled();
+
+    // A change of frames or of the shown frame changes which frame commands can be used.
+    connect(&shown_, &ShownDocument::changed, this, [this](QRect cells) {
+        const MainWindowControls before = controls_;
+        enableEditing();
+        if (before.otherFrames.enabled != controls_.otherFrames.enabled ||
+            before.moveFrameBack.enabled != controls_.moveFrameBack.enabled ||
+            before.moveFrameForward.enabled != controls_.moveFrameForward.enabled ||
+            before.editing.enabled != controls_.editing.enabled) {
+            emit controlsChanged();
+        }
+        emit documentChanged(cells);
+    });
 }
 
 void EditorCommands::chooseWidth(const QString& text) {
-    store_.setWidthFromText(text.toStdString());
-    controls_.ComboBox1.text = text;
-    controls_.Label7.text =
-        QStringLiteral("Размер: ") + text + "x" + QString::number(store_.height());
-    controls_.ComboBox2.enabled = true;
-    enableEditing();
+    applyWidth(text);
     emit controlsChanged();
 }
 
 void EditorCommands::chooseHeight(const QString& text) {
-    store_.setHeightFromText(text.toStdString());
-    controls_.ComboBox2.text = text;
-    controls_.Label7.text =
-        QStringLiteral("Размер: ") + QString::number(store_.width()) + "x" + text;
-    controls_.ComboBox3.enabled = true;
-    enableEditing();
+    applyHeight(text);
     emit controlsChanged();
 }
 
 void EditorCommands::chooseBrush(const QString& text) {
-    controls_.ComboBox3.text = text;
-    controls_.Label5.text = QStringLiteral("Кисть: ") + text;
-    controls_.ComboBox4.enabled = true;
-    store_.selectBrush(text.toStdString());
-    controls_.Panel17.colour = swatchColour(store_.brushColour());
-    controls_.Panel17.visible = true;
+    applyBrush(text);
     emit controlsChanged();
 }
 
 void EditorCommands::chooseBackground(const QString& text) {
+    applyBackground(text);
+    emit controlsChanged();
+}
+
+// The box keeps a text that is no size: it is its text all the same.
+void EditorCommands::applyWidth(const QString& text) {
+    controls_.ComboBox1.text = text;
+    shown_.setSize(sizeFromText(text), document().height());
+    controls_.Label7.text =
+        QStringLiteral("Размер: ") + text + "x" + QString::number(document().height());
+    controls_.ComboBox2.enabled = true;
+    enableEditing();
+}
+
+void EditorCommands::applyHeight(const QString& text) {
+    controls_.ComboBox2.text = text;
+    shown_.setSize(document().width(), sizeFromText(text));
+    controls_.Label7.text =
+        QStringLiteral("Размер: ") + QString::number(document().width()) + "x" + text;
+    controls_.ComboBox3.enabled = true;
+    enableEditing();
+}
+
+void EditorCommands::applyBrush(const QString& text) {
+    controls_.ComboBox3.text = text;
+    controls_.Label5.text = QStringLiteral("Кисть: ") + text;
+    controls_.ComboBox4.enabled = true;
+    brush_ = colourFromText(text, brush_);
+    controls_.Panel17.colour = swatchColour(brush_);
+    controls_.Panel17.visible = true;
+}
+
+void EditorCommands::applyBackground(const QString& text) {
     controls_.ComboBox4.text = text;
     controls_.Label6.text = QStringLiteral("Фон: ") + text;
     controls_.Button1.enabled = true;
     controls_.N8.enabled = true;
-    store_.selectBackground(text.toStdString());
-    controls_.Panel18.colour = swatchColour(store_.backgroundColour());
+    background_ = colourFromText(text, background_);
+    controls_.Panel18.colour = swatchColour(background_);
     controls_.Panel18.visible = true;
-    emit controlsChanged();
 }
 
 void EditorCommands::clear(From from) {
     change([](SpriteStore& store) { store.clearPixels(); }, kWholeField);
     unlockPainting(from);
+    emit controlsChanged();
 }
 
 // What Clear unlocks besides clearing the pixels.
@@ -133,14 +172,13 @@ void EditorCommands::unlockPainting(From from) {
     controls_.Button2.enabled = true;
     controls_.Button3.enabled = true;
     controls_.StringGrid1.enabled = true;
-    controls_.StringGrid1.colour = swatchColour(store_.backgroundColour());
+    controls_.StringGrid1.colour = swatchColour(background_);
     enableEditing();
-    emit controlsChanged();
 }
 
 void EditorCommands::convert(From from) {
     QStringList lines;
-    for (const auto& line : makeListing(store_, from == From::Button))
+    for (const auto& line : makeListing(document(), from == From::Button))
         lines << QString::fromStdString(line);
     showListing(std::move(lines));
     controls_.Button4.enabled = true;
@@ -150,8 +188,9 @@ void EditorCommands::convert(From from) {
 
 void EditorCommands::paintPixel(QPoint cell, int value) {
     // A cell that already has the value is no change, and no step.
-    const bool inside = cell.x() < store_.width() && cell.y() < store_.height();
-    if (!inside || store_.pixel(cell.x(), cell.y()) == value)
+    const bool inside = cell.x() < document().width() && cell.y() < document().height();
+    const bool isSet = shownPixels()[SpriteStore::pixelIndex(cell.x(), cell.y())];
+    if (!inside || isSet == (value != 0))
         return;
     PixelField changed;
     changed.set(SpriteStore::pixelIndex(cell.x(), cell.y()));
@@ -178,39 +217,71 @@ void EditorCommands::paste(const PixelPicture& picture) {
 }
 
 void EditorCommands::change(const std::function<void(SpriteStore&)>& edit, QRect cells) {
-    SpriteStore edited = store_;
+    SpriteStore edited = store();
     edit(edited);
-    record(store_.field() ^ edited.field(), cells);
+    record(shownPixels() ^ edited.field(), cells);
 }
 
 void EditorCommands::record(const PixelField& changed, QRect cells) {
     // Pushing does the step.
-    history_.push(new PixelChange(*this, changed, cells));
+    history_.push(new PixelStep(shown_, shownFrame(), changed, cells));
 }
 
-void EditorCommands::togglePixels(const PixelField& changed, QRect cells) {
-    store_.setField(store_.field() ^ changed);
-    emit pixelsChanged(cells);
+void EditorCommands::addFrame() {
+    if (document().frameCount() == SpriteDocument::kMaxFrames)
+        throw Failure("В спрайте не может быть больше 256 кадров");
+    history_.push(new AddFrameStep(shown_, shownFrame() + 1, document().frame(shownFrame())));
+}
+
+void EditorCommands::deleteFrame() {
+    if (document().frameCount() > 1)
+        history_.push(new DeleteFrameStep(shown_, shownFrame()));
+}
+
+void EditorCommands::showPreviousFrame() {
+    const int count = document().frameCount();
+    shown_.show((shownFrame() + count - 1) % count);
+}
+
+void EditorCommands::showNextFrame() {
+    shown_.show((shownFrame() + 1) % document().frameCount());
+}
+
+void EditorCommands::moveFrameBack() {
+    if (shownFrame() > 0)
+        history_.push(new MoveFrameStep(shown_, shownFrame(), shownFrame() - 1));
+}
+
+void EditorCommands::moveFrameForward() {
+    if (shownFrame() + 1 < document().frameCount())
+        history_.push(new MoveFrameStep(shown_, shownFrame(), shownFrame() + 1));
 }
 
 // The editing commands come with the grid, at the first Clear; the turn only while the
-// sprite is square.
+// sprite is square; the frame commands with other frames to go to or swap with.
 void EditorCommands::enableEditing() {
-    controls_.editing.enabled = controls_.StringGrid1.enabled;
-    controls_.rotate.enabled = controls_.StringGrid1.enabled && store_.width() == store_.height();
+    auto& c = controls_;
+    const bool editing = c.StringGrid1.enabled;
+    const bool several = document().frameCount() > 1;
+    c.editing.enabled = editing;
+    c.rotate.enabled = editing && document().width() == document().height();
+    c.otherFrames.enabled = editing && several;
+    c.moveFrameBack.enabled = c.otherFrames.enabled && shownFrame() > 0;
+    c.moveFrameForward.enabled = c.otherFrames.enabled && shownFrame() + 1 < document().frameCount();
 }
 
-void EditorCommands::openSprite(const SpriteStore& sprite) {
-    chooseWidth(QString::number(sprite.width()));
-    chooseHeight(QString::number(sprite.height()));
+void EditorCommands::openSprite(const SpriteDocument& sprite) {
+    applyWidth(QString::number(sprite.width()));
+    applyHeight(QString::number(sprite.height()));
     // A swatch shows once its colour has been chosen.
     if (!controls_.Panel17.visible)
-        chooseBrush(QStringLiteral("0 - Черный"));
+        applyBrush(QStringLiteral("0 - Черный"));
     if (!controls_.Panel18.visible)
-        chooseBackground(QStringLiteral("7 - Белый"));
-    // Clear and the sprite's pixels make one step of the history.
-    change([&](SpriteStore& store) { store.setField(sprite.field()); }, kWholeField);
+        applyBackground(QStringLiteral("7 - Белый"));
+    // Clear and the sprite's frames make one step of the history.
+    history_.push(new ReplaceFramesStep(shown_, sprite));
     unlockPainting(From::Button);
+    emit controlsChanged();
 }
 
 void EditorCommands::showListing(QStringList lines) {

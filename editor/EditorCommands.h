@@ -9,6 +9,8 @@
 #include <QUndoStack>
 #include <functional>
 
+#include "Palette.h"
+#include "ShownDocument.h"
 #include "SpriteStore.h"
 #include "SpriteTransforms.h"
 
@@ -33,15 +35,20 @@ struct MainWindowControls {
     ControlState Button1, Button2, Button3, Button4, Button5;
     ControlState N4, N5, N6, N7, N8, N9, N10, N11, N12;
     // The editing commands after N9 (copy, paste, mirror, shift, invert), and the turn,
-    // which a square sprite alone takes. Undo and redo follow the history instead.
+    // which a square sprite alone takes. Undo and redo follow the history instead. Adding
+    // a frame and the animation preview come with the editing commands.
     ControlState editing, rotate;
+    // Deleting a frame and going to another one, with two frames or more; moving the
+    // shown frame back or forward, where it has a neighbour on that side.
+    ControlState otherFrames, moveFrameBack, moveFrameForward;
 };
 
 // The editor's commands, written against named controls so that they run without a
 // screen. Every change the user makes goes through here, and this is the one place that
 // holds the window's state: the window shows it, told by the signals below. The user is
 // led through a fixed order (width, height, brush, background, Clear, Convert); each step
-// enables the next control and nothing is ever disabled again.
+// enables the next control and nothing is ever disabled again, but for the frame commands,
+// which follow the number of frames.
 class EditorCommands : public QObject {
     Q_OBJECT
 public:
@@ -49,12 +56,23 @@ public:
     explicit EditorCommands(const QString& programFolder, QObject* parent = nullptr);
 
     const MainWindowControls& controls() const { return controls_; }
-    const SpriteStore& store() const { return store_; }
+    const SpriteDocument& document() const { return shown_.document(); }
+    // The frame the grid shows, counted from 0, and its pixels.
+    int shownFrame() const { return shown_.shownFrame(); }
+    const PixelField& shownPixels() const { return shown_.shownPixels(); }
+    // A copy of the shown frame as a store of the sprite's size.
+    SpriteStore store() const { return document().frameStore(shownFrame()); }
+    // The colours the sprite is shown in: set pixels in the brush, the rest in the
+    // background.
+    Colour brush() const { return brush_; }
+    Colour background() const { return background_; }
     // The lines of the listing box, as the user reads them (before wrapping).
     const QStringList& listingLines() const { return listingLines_; }
 
     // Each runs when the user changes the text of the matching box. A width or height
-    // that is not a whole number throws Failure and changes nothing.
+    // that is not a whole number, or above 64, throws Failure and changes nothing but the
+    // box's text. A colour is chosen by the first character of its entry text; any other
+    // first character, or an empty text, keeps the colour.
     void chooseWidth(const QString& text);
     void chooseHeight(const QString& text);
     void chooseBrush(const QString& text);
@@ -62,21 +80,22 @@ public:
 
     // The button and the menu item unlock different menu items.
     enum class From { Button, Menu };
+    // Clears the shown frame.
     void clear(From from);
-    // The button adds the credit lines, the menu item does not.
+    // The listing of every frame; the button adds the credit lines, the menu item does not.
     void convert(From from);
 
-    // A press on the grid's cell: sets (1) or clears (0) its pixel, inside the sprite only.
+    // A press on the grid's cell: sets (1) or clears (0) its pixel in the shown frame,
+    // inside the sprite only.
     void paintPixel(QPoint cell, int value);
 
     // Opens a sprite read from a file as the user would by hand: the size boxes take its
     // width and height, the colour boxes keep the user's choice or, where none was made
-    // yet, take black on white; Clear runs and the sprite's pixels are set, in one step of
-    // the history. The boxes' texts are then those of controls(), which keep the text each
-    // box's command ran with last.
-    void openSprite(const SpriteStore& sprite);
+    // yet, take black on white; Clear runs and the sprite's frames take the place of the
+    // document's, in one step of the history, with the first frame shown.
+    void openSprite(const SpriteDocument& sprite);
 
-    // The edits of the sprite's pixels that the editing menu offers.
+    // The edits of the shown frame's pixels that the editing menu offers.
     enum class PixelEdit {
         MirrorLeftRight,
         MirrorTopBottom,
@@ -88,13 +107,24 @@ public:
         Invert
     };
     void edit(PixelEdit edit);
-    // Lays a picture on the sprite from its top-left pixel on; what lies beyond the
+    // Lays a picture on the shown frame from its top-left pixel on; what lies beyond the
     // sprite's size is cut off.
     void paste(const PixelPicture& picture);
 
-    // Every change of the pixels (a click that changed one, Clear, an edit, a paste) is
-    // one step of the history, which its undo and redo actions walk. It holds the last
-    // 1000 steps; a change of size is no step and leaves it as it is.
+    // The frames. Adding puts a copy of the shown frame after it and shows the copy;
+    // deleting shows the frame that takes the deleted one's place (the new last one, when
+    // the last went); moving swaps the shown frame with its neighbour and keeps it shown.
+    // Going to another frame wraps round at either end and is no step of the history.
+    void addFrame();
+    void deleteFrame();
+    void showPreviousFrame();
+    void showNextFrame();
+    void moveFrameBack();
+    void moveFrameForward();
+
+    // Every change of the document (pixels, frames) is one step of the history, which its
+    // undo and redo actions walk. It holds the last 1000 steps; a change of size is no
+    // step and leaves it as it is. Undoing a step shows the frame shown when it was made.
     QUndoStack& history() { return history_; }
     static constexpr int kHistorySteps = 1000;
 
@@ -103,22 +133,28 @@ signals:
     void controlsChanged();
     // The listing box's lines changed.
     void listingChanged();
-    // Pixels changed, all of them inside `cells` (in the grid's cells).
-    void pixelsChanged(QRect cells);
+    // The shown picture may differ inside `cells` (in the grid's cells), or another frame
+    // is shown, or the number of frames changed.
+    void documentChanged(QRect cells);
 
 private:
-    friend class PixelChange;
-
-    void showListing(QStringList lines);
+    // The commands' steps without telling the window, so that a command made of several
+    // tells it once.
+    void applyWidth(const QString& text);
+    void applyHeight(const QString& text);
+    void applyBrush(const QString& text);
+    void applyBackground(const QString& text);
     void unlockPainting(From from);
+    void showListing(QStringList lines);
+    // The commands that depend on the size and the frames.
     void enableEditing();
-    // Makes the edit of a copy of the store one step of the history, and so the store's.
+    // Makes the edit of a copy of the shown frame one step of the history.
     void change(const std::function<void(SpriteStore&)>& edit, QRect cells);
     void record(const PixelField& changed, QRect cells);
-    // Turns over the pixels of `changed`: a step done or undone.
-    void togglePixels(const PixelField& changed, QRect cells);
 
-    SpriteStore store_;
+    ShownDocument shown_;
+    Colour brush_ = Colour::Black;
+    Colour background_ = Colour::White;
     MainWindowControls controls_;
     QStringList listingLines_;
     QUndoStack history_;

@@ -14,6 +14,7 @@ struct MainWindowServices {
     std::function<void()> showAbout;          // N12
     std::function<void()> save;               // Button3Click, N6Click
     std::function<void()> print;              // Button4Click, N7Click
+    std::function<void()> showAnimationPreview;  // the frames menu's preview
 };
 
 // Gives each new main window (at start and after New) its services.

@@ -45,9 +45,8 @@ struct PixelGrid::CellColours {
 PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
     : QWidget(parent),
       commands_(commands),
-      store_(commands.store()),
-      shownRevision_(store_.pixelRevision()),
-      shownBrush_(store_.brushColour()),
+      shownPixels_(commands.shownPixels()),
+      shownBrush_(commands.brush()),
       background_(commands.controls().StringGrid1.colour) {
     setFixedSize(grid::kSide, grid::kSide);
     setFocusPolicy(Qt::StrongFocus);
@@ -55,22 +54,22 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEnabled(false);
     connect(&commands, &EditorCommands::controlsChanged, this, &PixelGrid::showColours);
-    connect(&commands, &EditorCommands::pixelsChanged, this, &PixelGrid::showPixels);
+    connect(&commands, &EditorCommands::documentChanged, this, &PixelGrid::showPixels);
 }
 
 void PixelGrid::showColours() {
     const QColor& background = commands_.controls().StringGrid1.colour;
-    if (background == background_ && store_.brushColour() == shownBrush_)
+    if (background == background_ && commands_.brush() == shownBrush_)
         return;
     background_ = background;
-    shownBrush_ = store_.brushColour();
+    shownBrush_ = commands_.brush();
     update();
 }
 
 void PixelGrid::showPixels(const QRect& cells) {
-    if (store_.pixelRevision() == shownRevision_)
+    if (commands_.shownPixels() == shownPixels_)
         return;
-    shownRevision_ = store_.pixelRevision();
+    shownPixels_ = commands_.shownPixels();
     update(grid::cellsRect(cells));
 }
 
@@ -82,7 +81,7 @@ void PixelGrid::paintEvent(QPaintEvent* event) {
 
     // A disabled grid looks like an enabled one, so the colours come from the active group.
     const CellColours colours{background_, palette().color(QPalette::Active, QPalette::Highlight),
-                              toQColor(rgbForPixel(store_.brushColour()))};
+                              toQColor(rgbForPixel(commands_.brush()))};
     for (const QRect& area : event->region()) {
         const QRect cells = grid::cellsTouching(area);
         for (int row = cells.top(); row <= cells.bottom(); ++row)
@@ -100,7 +99,7 @@ void PixelGrid::paintCell(QPainter& painter, QPoint cell, const CellColours& col
     if (!focused && cursor_.selection().contains(cell))
         fill = colours.highlight;
     // A set pixel covers the highlight completely.
-    if (store_.pixel(cell.x(), cell.y()) == 1)
+    if (shownPixels_[SpriteStore::pixelIndex(cell.x(), cell.y())])
         fill = colours.brush;
 
     const QRect rect = grid::cellRect(cell);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "GridCursor.h"
+#include "Palette.h"
 #include "SpriteStore.h"
 
 class QRect;
@@ -21,8 +22,9 @@ class EditorCommands;
 // grid also keeps a current cell and a selection, which the mouse and the navigation keys
 // move but which never change a pixel.
 //
-// The grid follows the commands' signals: a change of pixels repaints the cells it
-// touched, a change of the colours the whole grid. It starts disabled; while disabled it
+// The grid shows the frame the commands show and follows their signals: a change of the
+// document repaints the cells it touched (all of them for another frame), a change of
+// the colours the whole grid. It starts disabled; while disabled it
 // takes no input but looks the same.
 class PixelGrid : public QWidget {
     Q_OBJECT
@@ -44,7 +46,8 @@ private:
 
     // Repaints the whole grid when the brush or the background changed.
     void showColours();
-    // Repaints `cells` once the store's pixels changed since the grid last showed them.
+    // Repaints `cells` once the shown frame's pixels differ from what the grid last showed
+    // (another frame shown, an edit, an undone edit).
     void showPixels(const QRect& cells);
     void paintCell(QPainter& painter, QPoint cell, const CellColours& colours) const;
     // The cell that shows the focus frame: the current cell while the grid is the
@@ -57,10 +60,9 @@ private:
     void changeCursor(Change change);
 
     EditorCommands& commands_;
-    const SpriteStore& store_;
     // What the picture on the screen shows, or is about to show once painted.
-    std::uint64_t shownRevision_;
-    ColourName shownBrush_;
+    PixelField shownPixels_;
+    Colour shownBrush_;
     QColor background_;
     GridCursor cursor_;
     bool selecting_ = false;  // the left button went down on a cell and is still held

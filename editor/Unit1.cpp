@@ -89,7 +89,7 @@ TForm1::TForm1(MainWindowServicesFactory servicesFactory, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
-    setWindowTitle(QStringLiteral("Vexilor ver.2.0"));
+    showTitle();
     setWindowIcon(programIcon());
     // Fixed single border: a minimise box, no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -102,10 +102,6 @@ TForm1::TForm1(MainWindowServicesFactory servicesFactory, QWidget* parent)
     orderTabStops();
     bindControls();
     connectHandlers();
-    ComboBox1->setTextQuietly(commands_.controls().ComboBox1.text);
-    ComboBox2->setTextQuietly(commands_.controls().ComboBox2.text);
-    ComboBox3->setTextQuietly(commands_.controls().ComboBox3.text);
-    ComboBox4->setTextQuietly(commands_.controls().ComboBox4.text);
     showControls();
     showListing();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -131,6 +127,10 @@ void TForm1::bindControls() {
         {&C::Label8, Label8},       {&C::StringGrid1, StringGrid1}, {&C::Memo1, Memo1},
         {&C::Button1, Button1},     {&C::Button2, Button2},         {&C::Button3, Button3},
         {&C::Button4, Button4},     {&C::Button5, Button5}};
+    boxBindings_ = {{&C::ComboBox1, ComboBox1},
+                    {&C::ComboBox2, ComboBox2},
+                    {&C::ComboBox3, ComboBox3},
+                    {&C::ComboBox4, ComboBox4}};
     labelBindings_ = {
         {&C::Label5, Label5}, {&C::Label6, Label6}, {&C::Label7, Label7}, {&C::Label8, Label8}};
     actionBindings_ = {{&C::N4, N4}, {&C::N5, N5},   {&C::N6, N6},   {&C::N7, N7},  {&C::N8, N8},
@@ -140,6 +140,7 @@ void TForm1::bindControls() {
 void TForm1::connectHandlers() {
     connect(&commands_, &EditorCommands::controlsChanged, this, &TForm1::showControls);
     connect(&commands_, &EditorCommands::listingChanged, this, &TForm1::showListing);
+    connect(&commands_, &EditorCommands::documentChanged, this, &TForm1::showTitle);
     connect(ComboBox1, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox1Change);
     connect(ComboBox2, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox2Change);
     connect(ComboBox3, &EditableDropDown::textChangedByUser, this, &TForm1::ComboBox3Change);
@@ -159,10 +160,15 @@ void TForm1::connectHandlers() {
     connect(N12, &QAction::triggered, this, &TForm1::N12Click);
 }
 
-// Brings every widget in line with the logic. The boxes' texts are the user's own and
-// are left alone; the grid follows the commands itself.
+// Brings every widget in line with the logic. A box whose text is already the one the
+// logic holds is left alone, so that typing keeps its completion and selection; the grid
+// follows the commands itself.
 void TForm1::showControls() {
     const MainWindowControls& state = commands_.controls();
+    for (const auto& [control, box] : boxBindings_) {
+        if (box->currentText() != (state.*control).text)
+            box->setTextQuietly((state.*control).text);
+    }
     for (const auto& [control, widget] : widgetBindings_) {
         const ControlState& wanted = state.*control;
         widget->setEnabled(wanted.enabled);
@@ -191,20 +197,15 @@ void TForm1::showListing() {
 
 void TForm1::openFile(const QString& path) {
     runGuarded([&] {
-        SpriteStore sprite;
+        SpriteDocument sprite;
         try {
-            sprite = readSpriteFile(path);
+            sprite = SpriteDocument(readSpriteFile(path));
         } catch (const Failure& failure) {
             throw Failure(QStringLiteral("Cannot open file \"%1\". %2")
                               .arg(QFileInfo(path).absoluteFilePath(), failure.what())
                               .toStdString());
         }
         commands_.openSprite(sprite);
-        const MainWindowControls& chosen = commands_.controls();
-        ComboBox1->setTextQuietly(chosen.ComboBox1.text);
-        ComboBox2->setTextQuietly(chosen.ComboBox2.text);
-        ComboBox3->setTextQuietly(chosen.ComboBox3.text);
-        ComboBox4->setTextQuietly(chosen.ComboBox4.text);
     });
 }
 
@@ -368,6 +369,20 @@ void TForm1::N11Click() {
 
 void TForm1::N12Click() {
     runGuarded(services_.showAbout);
+}
+
+void TForm1::previewAnimation() {
+    runGuarded(services_.showAnimationPreview);
+}
+
+void TForm1::showTitle() {
+    QString title = QStringLiteral("Vexilor ver.2.0");
+    const int count = commands_.document().frameCount();
+    if (count > 1) {
+        title += QStringLiteral(" — Кадр %1 из %2").arg(commands_.shownFrame() + 1).arg(count);
+    }
+    if (windowTitle() != title)
+        setWindowTitle(title);
 }
 
 }  // namespace vexilor

@@ -37,6 +37,9 @@ public:
     // What saving and printing read: the listing's lines, and the box that shows them.
     QStringList listingLines() const { return commands_.listingLines(); }
     QPlainTextEdit& memo() { return *Memo1; }
+    // The sprite and the colours it is shown in, for the windows that show it besides the
+    // grid; its documentChanged signal tells them of every change.
+    const EditorCommands& commands() const { return commands_; }
 
     // Opens the sprite of a listing file or a picture into the grid (EditorCommands::
     // openSprite); a file that holds no sprite is reported in the error box and changes
@@ -63,6 +66,8 @@ public:
     void N10Click();
     void N11Click();
     void N12Click();
+    // The frames menu's "Просмотр анимации".
+    void previewAnimation();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,6 +83,8 @@ private:
     void bindControls();
     void showControls();
     void showListing();
+    // The program's caption, and the shown frame and the count where there are several.
+    void showTitle();
     void printListing();
     void askBeforeLogOff(QSessionManager& manager);
 
@@ -106,6 +113,7 @@ private:
 
     // Which widget or menu item shows which control of the logic.
     std::vector<std::pair<ControlState MainWindowControls::*, QWidget*>> widgetBindings_;
+    std::vector<std::pair<ControlState MainWindowControls::*, EditableDropDown*>> boxBindings_;
     std::vector<std::pair<ControlState MainWindowControls::*, QLabel*>> labelBindings_;
     std::vector<std::pair<ControlState MainWindowControls::*, QAction*>> actionBindings_;
 };

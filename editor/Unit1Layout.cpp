@@ -9,6 +9,7 @@
 
 #include "EditableDropDown.h"
 #include "EditingMenu.h"
+#include "FramesMenu.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
 #include "Unit1.h"
@@ -91,10 +92,11 @@ void TForm1::createControls() {
 
     Bevel1 = place(new QFrame(client), "Bevel1", 0, 608, 865, 25);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label5 = textLabel(client, "Label5", 120, 614, QStringLiteral("Кисть:"));
-    Label6 = textLabel(client, "Label6", 272, 614, QStringLiteral("Фон: "));
-    Label7 = textLabel(client, "Label7", 8, 614, QStringLiteral("Размер:"));
-    Label8 = textLabel(client, "Label8", 408, 614, QStringLiteral("Папка по умолчанию:"));
+    // The status captions are the commands' to write.
+    Label5 = textLabel(client, "Label5", 120, 614, {});
+    Label6 = textLabel(client, "Label6", 272, 614, {});
+    Label7 = textLabel(client, "Label7", 8, 614, {});
+    Label8 = textLabel(client, "Label8", 408, 614, {});
     StringGrid1 = place(new PixelGrid(commands_, client), "StringGrid1", 24, 24, 577, 577);
 
     GroupBox1 = place(new QGroupBox(QStringLiteral("   Размеры спрайта   "), client), "GroupBox1",
@@ -158,6 +160,8 @@ void TForm1::createMenu() {
     N8 = menuItem(editing, "N8", QStringLiteral("Очистить"));
     N9 = menuItem(editing, "N9", QStringLiteral("Перевести"));
     new EditingMenu(*editing, commands_, *StringGrid1);
+    QMenu* frames = addMenu(menuBar(), QStringLiteral("Кадры"));
+    new FramesMenu(*frames, commands_, [this] { previewAnimation(); });
     QMenu* help = addMenu(menuBar(), QStringLiteral("Справка"));
     N11 = menuItem(help, "N11", QStringLiteral("Помощь"));
     N12 = menuItem(help, "N12", QStringLiteral("О программе"));

@@ -77,6 +77,21 @@ void BM_RepaintAfterOneClick(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintAfterOneClick)->Unit(benchmark::kMicrosecond);
 
+// Going to the next frame, which differs in about half its pixels, with the repaint of
+// the whole grid that it brings.
+void BM_NextFrameWithItsRepaint(benchmark::State& state) {
+    PaintedGrid painted;
+    painted.commands.addFrame();
+    painted.commands.edit(vexilor::EditorCommands::PixelEdit::Invert);
+    QImage image(vexilor::grid::kSide, vexilor::grid::kSide, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        painted.commands.showNextFrame();
+        painted.grid.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_NextFrameWithItsRepaint)->Unit(benchmark::kMicrosecond);
+
 // The heap that the history's last 1000 steps hold: each edit of a 64 x 64 sprite keeps
 // the pixels it changed.
 void BM_MemoryOfAThousandSteps(benchmark::State& state) {

@@ -168,3 +168,67 @@ TEST(EditingTheSprite, EveryPixelChangeIsOneStepOfAHistoryThatOutlivesChangesOfS
         commands.paintPixel({0, 0}, (click + 1) % 2);
     EXPECT_EQ(history.count(), EditorCommands::kHistorySteps);
 }
+
+namespace {
+
+// Every frame's rows as rowsOf gives them, frames apart by " / ", and the shown one marked.
+QString framesOf(const EditorCommands& commands) {
+    QString frames;
+    for (int frame = 0; frame < commands.document().frameCount(); ++frame) {
+        frames += frame == 0 ? "" : " / ";
+        frames += (frame == commands.shownFrame() ? "*" : "") +
+                  rowsOf(commands.document().frameStore(frame));
+    }
+    return frames;
+}
+
+}  // namespace
+
+TEST(EditingFrames, EachFrameEditIsOneStepThatUndoesToTheFrameShownWhenItWasMade) {
+    EditorCommands commands("/");
+    commands.chooseWidth("2");
+    commands.chooseHeight("1");
+    commands.chooseBackground("7 - Белый");
+    commands.clear(From::Button);
+    QUndoStack& history = commands.history();
+    const auto& c = commands.controls();
+    EXPECT_FALSE(c.otherFrames.enabled || c.moveFrameBack.enabled || c.moveFrameForward.enabled);
+    EXPECT_THROW(commands.deleteFrame(), vexilor::Failure);
+
+    const struct {
+        std::function<void()> act;
+        const char* frames;
+        int steps;
+    } table[] = {
+        {[&] { commands.paintPixel({0, 0}, 1); }, "*10", 2},
+        {[&] { commands.addFrame(); }, "10 / *10", 3},
+        {[&] { commands.paintPixel({1, 0}, 1); }, "10 / *11", 4},
+        {[&] { commands.addFrame(); }, "10 / 11 / *11", 5},
+        {[&] { commands.edit(EditorCommands::PixelEdit::Invert); }, "10 / 11 / *00", 6},
+        {[&] { commands.showNextFrame(); }, "*10 / 11 / 00", 6},  // after the last the first
+        {[&] { commands.showPreviousFrame(); }, "10 / 11 / *00", 6},
+        {[&] { commands.moveFrameBack(); }, "10 / *00 / 11", 7},
+        {[&] { commands.showNextFrame(); }, "10 / 00 / *11", 7},
+        {[&] { history.undo(); }, "10 / 11 / *00", 6},   // shows the moved frame again
+        {[&] { history.undo(); }, "10 / 11 / *11", 5},   // the inverted frame
+        {[&] { history.undo(); }, "10 / *11", 4},        // the frame shown before adding
+        {[&] { history.redo(); }, "10 / 11 / *11", 5},   // the copy it added
+        {[&] { commands.showPreviousFrame(); }, "10 / *11 / 11", 5},
+        {[&] { commands.deleteFrame(); }, "10 / *11", 6},  // its successor takes its place
+        {[&] { commands.deleteFrame(); }, "*10", 7},       // the last went: the new last
+        {[&] { history.undo(); }, "10 / *11", 6},
+        {[&] { commands.showPreviousFrame(); }, "*10 / 11", 6},
+        {[&] { history.undo(); }, "10 / *11 / 11", 5},
+    };
+    for (std::size_t i = 0; i < std::size(table); ++i) {
+        table[i].act();
+        EXPECT_EQ(framesOf(commands), table[i].frames) << "step " << i;
+        EXPECT_EQ(history.index(), table[i].steps) << "step " << i;
+    }
+    // Moving goes no further than either end; a change of size is every frame's.
+    EXPECT_TRUE(c.otherFrames.enabled && c.moveFrameBack.enabled && c.moveFrameForward.enabled);
+    commands.showPreviousFrame();
+    EXPECT_FALSE(c.moveFrameBack.enabled);
+    commands.chooseWidth("1");
+    EXPECT_EQ(framesOf(commands), "*1 / 1 / 1");
+}

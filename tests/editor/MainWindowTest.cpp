@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
@@ -467,4 +468,46 @@ TEST_F(MainWindow, EditingStepsUndoneAndRedoneAndACopyPastedIntoANewWindowShowAs
     child("StringGrid1")->setFocus();
     keys(Qt::CTRL | Qt::Key_V);
     EXPECT_EQ(shownSet(), (Cells{{1, 2}, {3, 2}, {5, 7}}));
+}
+
+// Frames through the menu and the keys, the grid read back from the screen: Ctrl+Page Down
+// goes to the next frame wherever the focus is, plain Page Down still moves the grid's
+// cell, and the title counts the frames once there are two.
+TEST_F(MainWindow, FramesAddedAndWalkedThroughShowInTheGridAndTheTitle) {
+    readyToPaint();  // 16 x 16, green on black
+    QStringList menus;
+    for (const QAction* menu : window->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus.indexOf("Кадры"), menus.indexOf("Редактирование") + 1 +
+                                          int(menus.contains("Инструменты")));
+    EXPECT_EQ(window->windowTitle(), "Vexilor ver.2.0");
+    EXPECT_FALSE(child<QAction>("NextFrame")->isEnabled());
+    const auto keys = [this](QKeyCombination key) {
+        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
+    };
+    const auto green = [this](int column, int row) { return shownFill(column, row) == QColor(0, 255, 0); };
+
+    clickCell(Qt::LeftButton, 1, 1);
+    child<QAction>("AddFrame")->trigger();
+    clickCell(Qt::RightButton, 1, 1);
+    clickCell(Qt::LeftButton, 2, 2);
+    EXPECT_EQ(window->windowTitle(), "Vexilor ver.2.0 — Кадр 2 из 2");
+    const struct {
+        QKeyCombination key;
+        const char* title;
+        bool firstFrameShown;
+    } walk[] = {
+        {Qt::CTRL | Qt::Key_PageDown, "Vexilor ver.2.0 — Кадр 1 из 2", true},
+        {Qt::Key_PageDown, "Vexilor ver.2.0 — Кадр 1 из 2", true},
+        {Qt::CTRL | Qt::Key_PageUp, "Vexilor ver.2.0 — Кадр 2 из 2", false},
+    };
+    for (const auto& [key, title, firstFrameShown] : walk) {
+        keys(key);
+        EXPECT_EQ(window->windowTitle(), title);
+        EXPECT_EQ(green(1, 1), firstFrameShown);
+        EXPECT_EQ(green(2, 2), !firstFrameShown);
+    }
+    child<QAction>("DeleteFrame")->trigger();
+    EXPECT_EQ(window->windowTitle(), "Vexilor ver.2.0");
+    EXPECT_TRUE(green(1, 1));
 }
