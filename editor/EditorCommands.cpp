@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "Failure.h"
+#include "IntegerText.h"
 #include "Palette.h"
 #include "SpriteListing.h"
 
@@ -26,9 +28,27 @@ namespace {
 
 const QRect kWholeField(0, 0, SpriteStore::kFieldSize, SpriteStore::kFieldSize);
 
-QColor swatchColour(const ColourName& colour) {
+QColor swatchColour(Colour colour) {
     const Rgb rgb = rgbForSwatch(colour);
     return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// A size box's text as a number of pixels.
+int sizeFromText(const QString& text) {
+    const std::string typed = text.toStdString();
+    const auto size = parseInteger(typed);
+    if (!size)
+        throw Failure("'" + typed + "' is not a valid integer value");
+    SpriteStore::checkSize(*size, typed);
+    return *size;
+}
+
+// The colour an entry text chooses: the one its first character names, or `kept`.
+Colour colourFromText(const QString& text, Colour kept) {
+    const std::string entry = text.toStdString();
+    if (entry.empty())
+        return kept;
+    return colourForCode(entry.front()).value_or(kept);
 }
 
 ControlState disabled(QString text = {}) {
@@ -65,7 +85,7 @@ EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : 
     c.Label7.text = QStringLiteral("Размер:");
     c.Label8.text = QStringLiteral("Папка по умолчанию: ") + programFolder;
     c.StringGrid1 = disabled();
-    c.StringGrid1.colour = swatchColour(store_.backgroundColour());
+    c.StringGrid1.colour = swatchColour(background_);
     c.Button1 = disabled();
     c.Button2 = disabled();
     c.Button3 = disabled();
@@ -80,7 +100,7 @@ EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : 
 }
 
 void EditorCommands::chooseWidth(const QString& text) {
-    store_.setWidthFromText(text.toStdString());
+    store_.setSize(sizeFromText(text), store_.height());
     controls_.ComboBox1.text = text;
     controls_.Label7.text =
         QStringLiteral("Размер: ") + text + "x" + QString::number(store_.height());
@@ -90,7 +110,7 @@ void EditorCommands::chooseWidth(const QString& text) {
 }
 
 void EditorCommands::chooseHeight(const QString& text) {
-    store_.setHeightFromText(text.toStdString());
+    store_.setSize(store_.width(), sizeFromText(text));
     controls_.ComboBox2.text = text;
     controls_.Label7.text =
         QStringLiteral("Размер: ") + QString::number(store_.width()) + "x" + text;
@@ -103,8 +123,8 @@ void EditorCommands::chooseBrush(const QString& text) {
     controls_.ComboBox3.text = text;
     controls_.Label5.text = QStringLiteral("Кисть: ") + text;
     controls_.ComboBox4.enabled = true;
-    store_.selectBrush(text.toStdString());
-    controls_.Panel17.colour = swatchColour(store_.brushColour());
+    brush_ = colourFromText(text, brush_);
+    controls_.Panel17.colour = swatchColour(brush_);
     controls_.Panel17.visible = true;
     emit controlsChanged();
 }
@@ -114,8 +134,8 @@ void EditorCommands::chooseBackground(const QString& text) {
     controls_.Label6.text = QStringLiteral("Фон: ") + text;
     controls_.Button1.enabled = true;
     controls_.N8.enabled = true;
-    store_.selectBackground(text.toStdString());
-    controls_.Panel18.colour = swatchColour(store_.backgroundColour());
+    background_ = colourFromText(text, background_);
+    controls_.Panel18.colour = swatchColour(background_);
     controls_.Panel18.visible = true;
     emit controlsChanged();
 }
@@ -133,7 +153,7 @@ void EditorCommands::unlockPainting(From from) {
     controls_.Button2.enabled = true;
     controls_.Button3.enabled = true;
     controls_.StringGrid1.enabled = true;
-    controls_.StringGrid1.colour = swatchColour(store_.backgroundColour());
+    controls_.StringGrid1.colour = swatchColour(background_);
     enableEditing();
     emit controlsChanged();
 }

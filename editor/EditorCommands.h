@@ -9,6 +9,7 @@
 #include <QUndoStack>
 #include <functional>
 
+#include "Palette.h"
 #include "SpriteStore.h"
 #include "SpriteTransforms.h"
 
@@ -50,11 +51,17 @@ public:
 
     const MainWindowControls& controls() const { return controls_; }
     const SpriteStore& store() const { return store_; }
+    // The colours the sprite is shown in: set pixels in the brush, the rest in the
+    // background.
+    Colour brush() const { return brush_; }
+    Colour background() const { return background_; }
     // The lines of the listing box, as the user reads them (before wrapping).
     const QStringList& listingLines() const { return listingLines_; }
 
     // Each runs when the user changes the text of the matching box. A width or height
-    // that is not a whole number throws Failure and changes nothing.
+    // that is not a whole number, or above 64, throws Failure and changes nothing. A
+    // colour is chosen by the first character of its entry text; any other first
+    // character, or an empty text, keeps the colour.
     void chooseWidth(const QString& text);
     void chooseHeight(const QString& text);
     void chooseBrush(const QString& text);
@@ -119,6 +126,8 @@ private:
     void togglePixels(const PixelField& changed, QRect cells);
 
     SpriteStore store_;
+    Colour brush_ = Colour::Black;
+    Colour background_ = Colour::White;
     MainWindowControls controls_;
     QStringList listingLines_;
     QUndoStack history_;

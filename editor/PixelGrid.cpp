@@ -47,7 +47,7 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
       commands_(commands),
       store_(commands.store()),
       shownRevision_(store_.pixelRevision()),
-      shownBrush_(store_.brushColour()),
+      shownBrush_(commands.brush()),
       background_(commands.controls().StringGrid1.colour) {
     setFixedSize(grid::kSide, grid::kSide);
     setFocusPolicy(Qt::StrongFocus);
@@ -60,10 +60,10 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
 
 void PixelGrid::showColours() {
     const QColor& background = commands_.controls().StringGrid1.colour;
-    if (background == background_ && store_.brushColour() == shownBrush_)
+    if (background == background_ && commands_.brush() == shownBrush_)
         return;
     background_ = background;
-    shownBrush_ = store_.brushColour();
+    shownBrush_ = commands_.brush();
     update();
 }
 
@@ -82,7 +82,7 @@ void PixelGrid::paintEvent(QPaintEvent* event) {
 
     // A disabled grid looks like an enabled one, so the colours come from the active group.
     const CellColours colours{background_, palette().color(QPalette::Active, QPalette::Highlight),
-                              toQColor(rgbForPixel(store_.brushColour()))};
+                              toQColor(rgbForPixel(commands_.brush()))};
     for (const QRect& area : event->region()) {
         const QRect cells = grid::cellsTouching(area);
         for (int row = cells.top(); row <= cells.bottom(); ++row)

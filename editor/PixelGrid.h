@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "GridCursor.h"
+#include "Palette.h"
 #include "SpriteStore.h"
 
 class QRect;
@@ -60,7 +61,7 @@ private:
     const SpriteStore& store_;
     // What the picture on the screen shows, or is about to show once painted.
     std::uint64_t shownRevision_;
-    ColourName shownBrush_;
+    Colour shownBrush_;
     QColor background_;
     GridCursor cursor_;
     bool selecting_ = false;  // the left button went down on a cell and is still held
