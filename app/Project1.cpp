@@ -31,12 +31,12 @@ void showAnimationPreview(vexilor::TForm1& window) {
     auto* preview = window.findChild<vexilor::AnimationPreview*>();
     if (preview == nullptr) {
         const vexilor::EditorCommands& commands = window.commands();
-        vexilor::AnimationSource source{
-            [&commands] { return commands.document().frameCount(); },
-            [&commands](int frame) {
-                return vexilor::framePicture(commands.document(), frame, commands.brush(),
-                                             commands.background());
-            }};
+        vexilor::AnimationSource source{[&commands] { return commands.document().frameCount(); },
+                                        [&commands](int frame) {
+                                            return vexilor::framePicture(commands.document(), frame,
+                                                                         commands.brush(),
+                                                                         commands.background());
+                                        }};
         preview = new vexilor::AnimationPreview(std::move(source), &window);
         QObject::connect(&commands, &vexilor::EditorCommands::documentChanged, preview,
                          &vexilor::AnimationPreview::refresh);

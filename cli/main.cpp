@@ -10,11 +10,11 @@
 
 #include "AssemblerForm.h"
 #include "CForm.h"
+#include "ConverterOptions.h"
 #include "Failure.h"
 #include "ListingFile.h"
 #include "SourceLabel.h"
 #include "SpectrumForms.h"
-#include "SpectrumOptions.h"
 #include "SpriteFile.h"
 #include "SpriteListing.h"
 
@@ -233,12 +233,20 @@ QByteArray bytesOf(const auto& container) {
 QByteArray outputBytes(const vexilor::SpriteStore& store, const Options& options) {
     const vexilor::SpectrumOptions& spectrum = options.spectrum;
     if (spectrum.basic)
-        return bytesOf(vexilor::basicSubroutineFile(store, spectrum));
+        return bytesOf(vexilor::basicSubroutineFile(
+            store, spectrum.firstLine.value_or(vexilor::kDefaultFirstLine), spectrum.address));
     if (spectrum.assembler)
         return bytesOf(vexilor::assemblerSource(store, *spectrum.label, spectrum.order));
     if (spectrum.c)
         return bytesOf(vexilor::cSource(store, *spectrum.label, spectrum.order));
     return vexilor::listingFileBytes(listingLines(vexilor::makeListing(store, options.credits)));
+}
+
+// The tape's CODE file name: the one given, or the input's name cut to fit.
+std::string tapeName(const Options& options) {
+    if (options.spectrum.tapeName)
+        return *options.spectrum.tapeName;
+    return std::string(vexilor::tapeNameCut(options.inputName().toStdString()));
 }
 
 int convert(const Options& options) {
@@ -248,8 +256,8 @@ int convert(const Options& options) {
         if (!options.spectrum.tape.empty()) {
             vexilor::writeFileSafely(
                 QString::fromStdString(options.spectrum.tape),
-                bytesOf(vexilor::spriteTapeFile(store, options.spectrum,
-                                                options.inputName().toStdString())));
+                bytesOf(vexilor::spriteTapeFile(store, options.spectrum.order,
+                                                options.spectrum.address, tapeName(options))));
         }
         if (options.output.isEmpty()) {
             std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
@@ -261,7 +269,7 @@ int convert(const Options& options) {
         return kSuccess;
     } catch (const vexilor::Failure& failure) {
         std::fprintf(stderr, "vexilor-listing: %s: %s\n", qPrintable(options.inputForMessages()),
-                     failure.what());
+                     vexilor::converterMessage(failure, options.spectrum).c_str());
         return kBadInput;
     }
 }

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
+#include "ListingLayout.h"
 #include "SpriteBytes.h"
 #include "SpriteListing.h"
 
@@ -16,9 +19,10 @@ namespace {
 constexpr int kMostRows = SpriteStore::kFieldSize;
 constexpr int kMostCells = (kMostRows / kCellSize) * (kMostRows / kCellSize);
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kCellIndent = "   ";
-constexpr std::string_view kCellKeyword = ": DATA ";
-constexpr std::string_view kRowIndent = "    ";
+using listing::kCellIndent;
+using listing::kDataPrefix;
+using listing::kRowIndent;
+using listing::kValueSeparator;
 
 [[noreturn]] void refuse(int line, const std::string& problem) {
     throw ListingError(line, problem);
@@ -78,47 +82,40 @@ struct CellLine {
     std::array<std::uint8_t, kCellSize> values;
 };
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A value as std::to_chars writes a byte: 0 ... 255, without leading zeros.
-std::optional<std::uint8_t> byteValue(std::string_view digits) {
-    if (digits.empty() || digits.size() > 3 || (digits.size() > 1 && digits.front() == '0'))
+// A value as std::to_chars writes a byte at the start of `text` (0 ... 255, without a
+// sign or leading zeros), and how many characters it takes.
+std::optional<std::pair<std::uint8_t, std::size_t>> byteValue(std::string_view text) {
+    std::uint8_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto length = static_cast<std::size_t>(end - text.data());
+    if (error != std::errc{} || (length > 1 && text.front() == '0'))
         return std::nullopt;
-    int value = 0;
-    for (char digit : digits)
-        value = value * 10 + (digit - '0');
-    if (value > 255)
-        return std::nullopt;
-    return static_cast<std::uint8_t>(value);
+    return std::pair{value, length};
 }
 
 // "   A1: DATA " and eight values, each followed by ", ".
 CellLine readCellLine(std::string_view text, int line) {
     const std::size_t nameEnd = kCellIndent.size() + 2;
     if (text.size() < nameEnd || !text.starts_with(kCellIndent) ||
-        !text.substr(nameEnd).starts_with(kCellKeyword))
+        !text.substr(nameEnd).starts_with(kDataPrefix))
         refuse(line, "expected a DATA line or the two empty lines before the picture");
-    CellLine cell{{text[3], text[4]}, {}};
-    if (cell.name[0] < 'A' || cell.name[0] > 'H' || cell.name[1] < '1' || cell.name[1] > '8')
+    CellLine cell{{text[kCellIndent.size()], text[kCellIndent.size() + 1]}, {}};
+    if (cell.name[0] < listing::kFirstCellColumn || cell.name[0] > listing::kLastCellColumn ||
+        cell.name[1] < listing::kFirstCellRow || cell.name[1] > listing::kLastCellRow)
         refuse(line, "a cell name other than A1 ... H8");
-    text.remove_prefix(nameEnd + kCellKeyword.size());
+    text.remove_prefix(nameEnd + kDataPrefix.size());
 
     int count = 0;
     while (!text.empty()) {
-        std::size_t digits = 0;
-        while (digits < text.size() && isDigit(text[digits]))
-            ++digits;
-        const auto value = byteValue(text.substr(0, digits));
+        const auto value = byteValue(text);
         if (!value)
             refuse(line, "a DATA value that is not a number from 0 to 255");
-        text.remove_prefix(digits);
-        if (!text.starts_with(", "))
+        text.remove_prefix(value->second);
+        if (!text.starts_with(kValueSeparator))
             refuse(line, "a DATA value without \", \" after it");
-        text.remove_prefix(2);
+        text.remove_prefix(kValueSeparator.size());
         if (count < kCellSize)
-            cell.values[count] = *value;
+            cell.values[count] = value->first;
         ++count;
     }
     if (count != kCellSize)
@@ -137,6 +134,9 @@ struct Picture {
         return static_cast<int>(rows[row * kCellSize + y] >> (56 - column * kCellSize) & 0xFF);
     }
 };
+
+// The rows are read by the lowest bit of each character, the one in which the two differ.
+static_assert((listing::kClearPixel ^ listing::kSetPixel) == 1 && (listing::kClearPixel & 1) == 0);
 
 // 0x01 in each of the eight bytes.
 constexpr std::uint64_t kEachByte = 0x0101010101010101;
@@ -163,14 +163,14 @@ void readRowPixels(std::string_view pixels, int line, Picture& picture) {
     std::size_t x = 0;
     for (; x + 8 <= pixels.size(); x += 8) {
         const std::uint64_t eight = eightCharacters(pixels.data() + x);
-        stray |= (eight | kEachByte) ^ (kEachByte * '1');
+        stray |= (eight | kEachByte) ^ (kEachByte * listing::kSetPixel);
         // '0' and '1' differ in the lowest bit only. One multiplication moves the lowest
         // bit of the first character (byte 0) to bit 63, of the second (byte 1) to bit 62,
         // and so on: no two of the products it adds up share a bit, so nothing carries.
         bits = bits << 8 | ((eight & kEachByte) * 0x8040201008040201) >> 56;
     }
     for (; x < pixels.size(); ++x) {
-        stray |= static_cast<std::uint64_t>((pixels[x] | 1) ^ '1');
+        stray |= static_cast<std::uint64_t>((pixels[x] | 1) ^ listing::kSetPixel);
         bits = bits << 1 | (pixels[x] & 1);
     }
     if (stray != 0)
@@ -213,8 +213,7 @@ void readCredits(Lines& lines) {
 // The sprite the rows give.
 SpriteStore spriteOf(const Picture& picture) {
     SpriteStore store;
-    store.setWidthFromText(std::to_string(picture.width));
-    store.setHeightFromText(std::to_string(picture.height));
+    store.setSize(picture.width, picture.height);
     for (int y = 0; y < picture.height; ++y) {
         for (std::uint64_t bits = picture.rows[y]; bits != 0; bits &= bits - 1)
             store.setPixel(63 - std::countr_zero(bits), y, 1);
@@ -235,8 +234,8 @@ void checkCells(const std::array<CellLine, kMostCells>& cells, int count, const 
     }
     for (int i = 0; i < count; ++i) {
         const CellLine& cell = cells[i];
-        const std::array<char, 2> name{static_cast<char>('A' + i % columns),
-                                       static_cast<char>('1' + i / columns)};
+        const std::array<char, 2> name{static_cast<char>(listing::kFirstCellColumn + i % columns),
+                                       static_cast<char>(listing::kFirstCellRow + i / columns)};
         const std::string given(cell.name.begin(), cell.name.end());
         if (cell.name != name) {
             refuse(i + 1, "DATA of cell " + given + " where cell " +

@@ -7,44 +7,44 @@ namespace vexilor {
 const std::array<PaletteEntry, 8>& paletteEntries() {
     // Green is the one colour shown darker on its swatch than in a set pixel.
     static const std::array<PaletteEntry, 8> entries{{
-        {'1', "1 - Синий", "blue", {0, 0, 255}, {0, 0, 255}},
-        {'2', "2 - Красный", "red", {255, 0, 0}, {255, 0, 0}},
-        {'3', "3 - Розовый", "magenta", {255, 0, 255}, {255, 0, 255}},
-        {'4', "4 - Голубой", "cyan", {0, 255, 255}, {0, 255, 255}},
-        {'5', "5 - Зеленый", "green", {0, 128, 0}, {0, 255, 0}},
-        {'6', "6 - Желтый", "yellow", {255, 255, 0}, {255, 255, 0}},
-        {'7', "7 - Белый", "white", {255, 255, 255}, {255, 255, 255}},
-        {'0', "0 - Черный", "black", {0, 0, 0}, {0, 0, 0}},
+        {'1', "1 - Синий", Colour::Blue, {0, 0, 255}, {0, 0, 255}},
+        {'2', "2 - Красный", Colour::Red, {255, 0, 0}, {255, 0, 0}},
+        {'3', "3 - Розовый", Colour::Magenta, {255, 0, 255}, {255, 0, 255}},
+        {'4', "4 - Голубой", Colour::Cyan, {0, 255, 255}, {0, 255, 255}},
+        {'5', "5 - Зеленый", Colour::Green, {0, 128, 0}, {0, 255, 0}},
+        {'6', "6 - Желтый", Colour::Yellow, {255, 255, 0}, {255, 255, 0}},
+        {'7', "7 - Белый", Colour::White, {255, 255, 255}, {255, 255, 255}},
+        {'0', "0 - Черный", Colour::Black, {0, 0, 0}, {0, 0, 0}},
     }};
     return entries;
 }
 
 namespace {
 
-const PaletteEntry& entryNamed(std::string_view colour) {
+const PaletteEntry& entryFor(Colour colour) {
     for (const auto& entry : paletteEntries()) {
-        if (entry.name == colour)
+        if (entry.colour == colour)
             return entry;
     }
-    throw Failure("'" + std::string(colour) + "' is not a colour of the palette");
+    throw Failure("not a colour of the palette");
 }
 
 }  // namespace
 
-std::optional<ColourName> colourForCode(char code) {
+std::optional<Colour> colourForCode(char code) {
     for (const auto& entry : paletteEntries()) {
         if (entry.code == code)
-            return ColourName(entry.name);
+            return entry.colour;
     }
     return std::nullopt;
 }
 
-Rgb rgbForSwatch(std::string_view colour) {
-    return entryNamed(colour).swatch;
+Rgb rgbForSwatch(Colour colour) {
+    return entryFor(colour).swatch;
 }
 
-Rgb rgbForPixel(std::string_view colour) {
-    return entryNamed(colour).pixel;
+Rgb rgbForPixel(Colour colour) {
+    return entryFor(colour).pixel;
 }
 
 const std::array<std::string_view, 5>& spriteSizes() {

@@ -18,4 +18,8 @@ const std::vector<std::string>& creditLines();
 // readListing (ListingReader.h) reads such a text back.
 SpriteListing makeListing(const SpriteStore& store, bool withCredits);
 
+// Row `row` of the sprite as the listing's picture has it: four blanks, then a "0" or "1"
+// per pixel.
+std::string pictureRow(const SpriteStore& store, int row);
+
 }  // namespace vexilor

@@ -3,28 +3,10 @@
 #include <string>
 
 #include "Failure.h"
-#include "IntegerText.h"
 
 namespace vexilor {
 
 namespace {
-
-int sizeFromText(std::string_view text) {
-    const auto value = parseInteger(text);
-    if (!value)
-        throw Failure("'" + std::string(text) + "' is not a valid integer value");
-    if (*value > SpriteStore::kFieldSize) {
-        throw Failure("'" + std::string(text) + "' is not a valid sprite size: at most 64");
-    }
-    return *value;
-}
-
-void selectByFirstCharacter(ColourName& colour, std::string_view entryText) {
-    if (entryText.empty())
-        return;
-    if (auto chosen = colourForCode(entryText.front()))
-        colour = std::move(*chosen);
-}
 
 bool insideField(int column, int row) {
     return column >= 0 && column < SpriteStore::kFieldSize && row >= 0 &&
@@ -37,8 +19,6 @@ void SpriteStore::reset() {
     clearPixels();
     width_ = 8;
     height_ = 8;
-    brushColour_ = "black";
-    backgroundColour_ = "white";
 }
 
 void SpriteStore::setPixel(int column, int row, int value) {
@@ -65,20 +45,18 @@ void SpriteStore::setField(const PixelField& field) {
     ++pixelRevision_;
 }
 
-void SpriteStore::setWidthFromText(std::string_view text) {
-    width_ = sizeFromText(text);
+void SpriteStore::checkSize(int size, std::string_view asGiven) {
+    if (size <= kFieldSize)
+        return;
+    const std::string shown = asGiven.empty() ? std::to_string(size) : std::string(asGiven);
+    throw Failure("'" + shown + "' is not a valid sprite size: at most 64");
 }
 
-void SpriteStore::setHeightFromText(std::string_view text) {
-    height_ = sizeFromText(text);
-}
-
-void SpriteStore::selectBrush(std::string_view entryText) {
-    selectByFirstCharacter(brushColour_, entryText);
-}
-
-void SpriteStore::selectBackground(std::string_view entryText) {
-    selectByFirstCharacter(backgroundColour_, entryText);
+void SpriteStore::setSize(int width, int height) {
+    checkSize(width);
+    checkSize(height);
+    width_ = width;
+    height_ = height;
 }
 
 }  // namespace vexilor

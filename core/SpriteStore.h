@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Palette.h"
-
 namespace vexilor {
 
-// The whole editable state of one sprite: a fixed 64 x 64 pixel field, the part of it
-// that forms the sprite, and the two display colours. Pixels outside the sprite's
-// width and height keep their values; they are neither edited nor converted.
+// One picture of a sprite: a fixed 64 x 64 pixel field and the part of it that forms the
+// sprite. Pixels outside the sprite's width and height keep their values; they are
+// neither edited nor converted. A document of several frames (SpriteDocument) hands each
+// frame out as a store of its own, so that the transforms, the bytes and the listing of
+// one picture work on either.
 class SpriteStore {
 public:
     static constexpr int kFieldSize = 64;
@@ -45,27 +45,20 @@ public:
     // which remembers the count it last showed can tell whether it is out of date.
     std::uint64_t pixelRevision() const { return pixelRevision_; }
 
-    // Throw Failure when the text is no whole number or a size above 64; the size then
-    // stays as it was. Sizes of 0 or less are kept: such a sprite has no pixels.
-    void setWidthFromText(std::string_view text);
-    void setHeightFromText(std::string_view text);
+    // Throws Failure for a width or height above 64; the size then stays as it was.
+    // Sizes of 0 or less are kept: such a sprite has no pixels.
+    void setSize(int width, int height);
     int width() const { return width_; }
     int height() const { return height_; }
-
-    // Choose a colour by the first character of a palette entry text; any other first
-    // character, or an empty text, keeps the colour.
-    void selectBrush(std::string_view entryText);
-    void selectBackground(std::string_view entryText);
-    const ColourName& brushColour() const { return brushColour_; }
-    const ColourName& backgroundColour() const { return backgroundColour_; }
+    // Throws the Failure that setSize throws for a size above 64, naming the size as
+    // `asGiven` (a box's text, say), or by its digits when that is empty.
+    static void checkSize(int size, std::string_view asGiven = {});
 
 private:
     PixelField pixels_;
     std::uint64_t pixelRevision_ = 0;
     int width_ = 8;
     int height_ = 8;
-    ColourName brushColour_;
-    ColourName backgroundColour_;
 };
 
 using PixelField = SpriteStore::PixelField;

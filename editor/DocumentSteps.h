@@ -30,7 +30,9 @@ private:
 class AddFrameStep : public QUndoCommand {
 public:
     AddFrameStep(ShownDocument& document, int index, SpriteFrame frame)
-        : document_(document), index_(index), frame_(std::move(frame)),
+        : document_(document),
+          index_(index),
+          frame_(std::move(frame)),
           shownBefore_(document.shownFrame()) {}
     void redo() override { document_.insertFrame(index_, frame_); }
     void undo() override {
@@ -77,7 +79,9 @@ private:
 class ReplaceFramesStep : public QUndoCommand {
 public:
     ReplaceFramesStep(ShownDocument& document, SpriteDocument after)
-        : document_(document), before_(document.document()), after_(std::move(after)),
+        : document_(document),
+          before_(document.document()),
+          after_(std::move(after)),
           shownBefore_(document.shownFrame()) {}
     void redo() override { document_.replaceFrames(after_); }
     void undo() override {

@@ -178,7 +178,7 @@ void EditorCommands::unlockPainting(From from) {
 
 void EditorCommands::convert(From from) {
     QStringList lines;
-    for (const auto& line : makeListing(document(), from == From::Button))
+    for (const auto& line : makeListing(document().frameStore(0), from == From::Button))
         lines << QString::fromStdString(line);
     showListing(std::move(lines));
     controls_.Button4.enabled = true;
@@ -267,7 +267,8 @@ void EditorCommands::enableEditing() {
     c.rotate.enabled = editing && document().width() == document().height();
     c.otherFrames.enabled = editing && several;
     c.moveFrameBack.enabled = c.otherFrames.enabled && shownFrame() > 0;
-    c.moveFrameForward.enabled = c.otherFrames.enabled && shownFrame() + 1 < document().frameCount();
+    c.moveFrameForward.enabled =
+        c.otherFrames.enabled && shownFrame() + 1 < document().frameCount();
 }
 
 void EditorCommands::openSprite(const SpriteDocument& sprite) {

@@ -10,10 +10,10 @@ class TForm1;
 // printing live in other libraries, and the program start hands them in. An empty
 // function means that nothing happens.
 struct MainWindowServices {
-    std::function<void()> showSplashModally;  // from FormShow, at start and after New
-    std::function<void()> showAbout;          // N12
-    std::function<void()> save;               // Button3Click, N6Click
-    std::function<void()> print;              // Button4Click, N7Click
+    std::function<void()> showSplashModally;     // from FormShow, at start and after New
+    std::function<void()> showAbout;             // N12
+    std::function<void()> save;                  // Button3Click, N6Click
+    std::function<void()> print;                 // Button4Click, N7Click
     std::function<void()> showAnimationPreview;  // the frames menu's preview
 };
 

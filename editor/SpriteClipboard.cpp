@@ -56,11 +56,10 @@ QMimeData* spriteMimeData(const SpriteStore& store) {
     for (int y = 0; y < store.height(); ++y)
         for (int x = 0; x < store.width(); ++x)
             image.setPixel(x, y, store.pixel(x, y));
-    // The listing's picture rows are its last lines.
-    const SpriteListing listing = makeListing(store, false);
+    // The rows as the listing's picture has them.
     QString rows;
-    for (auto row = listing.end() - store.height(); row != listing.end(); ++row)
-        rows += QString::fromStdString(*row) + u'\n';
+    for (int y = 0; y < store.height(); ++y)
+        rows += QString::fromStdString(pictureRow(store, y)) + u'\n';
     auto* data = new QMimeData;
     data->setImageData(image);
     data->setText(rows);

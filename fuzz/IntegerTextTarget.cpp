@@ -80,10 +80,15 @@ Outcome modelSize(const std::string& text) {
     return {number, ""};
 }
 
+// As the editor's size boxes take a text: read as a number, then given to the store.
 Outcome storeSize(const std::string& text) {
+    const auto number = vexilor::parseInteger(text);
+    if (!number)
+        return {std::nullopt, "'" + text + "' is not a valid integer value"};
     vexilor::SpriteStore store;
     try {
-        store.setWidthFromText(text);
+        vexilor::SpriteStore::checkSize(*number, text);
+        store.setSize(*number, store.height());
         return {store.width(), ""};
     } catch (const vexilor::Failure& failure) {
         return {std::nullopt, failure.what()};

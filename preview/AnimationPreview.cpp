@@ -63,9 +63,8 @@ AnimationPreview::AnimationPreview(AnimationSource source, QWidget* owner)
     layout->addWidget(picture_, 1);
     layout->addLayout(controls);
 
-    connect(speed_, &QSpinBox::valueChanged, this, [this](int speed) {
-        timer_.setInterval(1000 / speed);
-    });
+    connect(speed_, &QSpinBox::valueChanged, this,
+            [this](int speed) { timer_.setInterval(1000 / speed); });
     connect(&timer_, &QTimer::timeout, this, &AnimationPreview::step);
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.start(1000 / kFirstSpeed);

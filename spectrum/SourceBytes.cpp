@@ -1,6 +1,7 @@
 #include "SourceBytes.h"
 
-#include "Failure.h"
+#include "FormFailure.h"
+#include "ListingLayout.h"
 
 namespace vexilor {
 
@@ -15,9 +16,8 @@ std::string counted(std::size_t count, const std::string& what) {
 SourceBytes sourceBytes(const SpriteStore& store, ByteOrder order) {
     const std::vector<std::uint8_t> bytes = spriteBytes(store, order);
     if (bytes.empty()) {
-        throw Failure(
-            "the sprite has no full 8 x 8 cell, so there are no bytes to store; --rows gives "
-            "its pixel rows");
+        throw FormFailure("the sprite has no full 8 x 8 cell, so there are no bytes to store",
+                          FormFailure::Remedy::RowOrder);
     }
     const bool byRows = order == ByteOrder::RowByRow;
     const std::size_t perLine = byRows ? rowByteCount(store) : kCellSize;
@@ -35,8 +35,7 @@ SourceBytes sourceBytes(const SpriteStore& store, ByteOrder order) {
     for (std::size_t i = 0; i < lineCount; ++i) {
         const int index = static_cast<int>(i);
         std::string name = byRows ? "row " + std::to_string(index + 1)
-                                  : std::string(1, static_cast<char>('A' + index % columns)) +
-                                        std::to_string(index / columns + 1);
+                                  : listing::cellName(index % columns, index / columns);
         source.lines.push_back(
             {std::move(name), {bytes.begin() + i * perLine, bytes.begin() + (i + 1) * perLine}});
     }

@@ -22,7 +22,7 @@ struct SourceBytes {
     std::size_t count = 0;  // all the lines' bytes
 };
 
-// Throws Failure for a sprite that has no bytes in that order (no full cell).
+// Throws FormFailure for a sprite that has no bytes in that order (no full cell).
 SourceBytes sourceBytes(const SpriteStore& store, ByteOrder order);
 
 }  // namespace vexilor

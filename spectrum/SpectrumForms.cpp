@@ -1,7 +1,6 @@
 #include "SpectrumForms.h"
 
 #include "BasicSubroutine.h"
-#include "Failure.h"
 #include "SpectrumMemory.h"
 #include "SpectrumTape.h"
 #include "SpriteBytes.h"
@@ -10,7 +9,6 @@ namespace vexilor {
 
 namespace {
 
-constexpr int kDefaultFirstLine = 9000;
 constexpr int kTapeNameLength = 10;
 
 // The first `count` characters of a UTF-8 text, never cutting one in two.
@@ -26,28 +24,25 @@ std::string_view firstCharacters(std::string_view text, int count) {
 
 }  // namespace
 
-std::string basicSubroutineFile(const SpriteStore& store, const SpectrumOptions& options) {
+std::string_view tapeNameCut(std::string_view text) {
+    return firstCharacters(text, kTapeNameLength);
+}
+
+std::string basicSubroutineFile(const SpriteStore& store, int firstLine,
+                                std::optional<int> address) {
     const auto lines =
-        basicSubroutine(bytesThatFit(spriteBytes(store), options.address),
-                        options.firstLine.value_or(kDefaultFirstLine), options.address);
+        basicSubroutine(bytesThatFit(spriteBytes(store), address), firstLine, address);
     std::string text;
     for (const auto& line : lines)
         text += line + '\n';
     return text;
 }
 
-std::vector<std::uint8_t> spriteTapeFile(const SpriteStore& store, const SpectrumOptions& options,
-                                         std::string_view defaultName) {
-    const auto bytes =
-        bytesThatFit(spriteBytes(store, options.order), options.address, options.order);
-    const auto address = static_cast<std::uint16_t>(options.address.value_or(kUserGraphicsAddress));
-    if (options.tapeName)
-        return codeTape(*options.tapeName, address, bytes);
-    try {
-        return codeTape(firstCharacters(defaultName, kTapeNameLength), address, bytes);
-    } catch (const Failure& failure) {
-        throw Failure(failure.what() + std::string(" (give one with --name)"));
-    }
+std::vector<std::uint8_t> spriteTapeFile(const SpriteStore& store, ByteOrder order,
+                                         std::optional<int> address, std::string_view name) {
+    const auto bytes = bytesThatFit(spriteBytes(store, order), address, order);
+    return codeTape(name, static_cast<std::uint16_t>(address.value_or(kUserGraphicsAddress)),
+                    bytes);
 }
 
 }  // namespace vexilor

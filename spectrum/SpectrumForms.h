@@ -1,26 +1,35 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "SpectrumOptions.h"
+#include "SpriteBytes.h"
 #include "SpriteStore.h"
 
 namespace vexilor {
 
-// The sprite's BASIC subroutine as text: ASCII lines, each ended by a bare line feed, as
-// the tools that turn BASIC text into a tape read it (a carriage return would be kept
-// inside the line). Throws Failure when the sprite does not fit the memory or the line
-// numbers asked for.
-std::string basicSubroutineFile(const SpriteStore& store, const SpectrumOptions& options);
+// Where the BASIC subroutine starts when its user gives no first line.
+constexpr int kDefaultFirstLine = 9000;
 
-// The .tap image holding the sprite's bytes, in the options' order, as one CODE file, named
-// `defaultName` (UTF-8, cut to the ten characters a tape name has) unless the options give a name.
-// Throws Failure when the sprite does not fit the memory asked for or the name cannot be a tape
-// name.
-std::vector<std::uint8_t> spriteTapeFile(const SpriteStore& store, const SpectrumOptions& options,
-                                         std::string_view defaultName);
+// The sprite's BASIC subroutine, numbered from `firstLine`, that stores the bytes from
+// `address` or in the user-defined graphics, as text: ASCII lines, each ended by a bare
+// line feed, as the tools that turn BASIC text into a tape read it (a carriage return
+// would be kept inside the line). Throws Failure when the sprite does not fit the memory
+// or the line numbers.
+std::string basicSubroutineFile(const SpriteStore& store, int firstLine,
+                                std::optional<int> address);
+
+// The .tap image holding the sprite's bytes in `order` as one CODE file named `name`,
+// loaded at `address` or in the user-defined graphics. Throws Failure when the sprite
+// does not fit the memory or the name cannot be a tape name.
+std::vector<std::uint8_t> spriteTapeFile(const SpriteStore& store, ByteOrder order,
+                                         std::optional<int> address, std::string_view name);
+
+// The first ten characters of a UTF-8 text, as many as a tape name has, never cutting
+// one in two.
+std::string_view tapeNameCut(std::string_view text);
 
 }  // namespace vexilor

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Failure.h"
+#include "FormFailure.h"
 #include "SpriteBytes.h"
 
 namespace vexilor {
@@ -15,17 +16,17 @@ std::vector<std::uint8_t> bytesThatFit(std::vector<std::uint8_t> bytes, std::opt
     const int cells = count / kCellSize;
     const bool overGraphics = !address && cells > kUserGraphicsCells;
     if (overGraphics && order == ByteOrder::RowByRow) {
-        throw Failure("the sprite's " + std::to_string(count) +
-                      " bytes row by row are more than the " +
-                      std::to_string(kUserGraphicsCells * kCellSize) +
-                      " that the user-defined graphics hold; give --address to store them "
-                      "elsewhere");
+        throw FormFailure("the sprite's " + std::to_string(count) +
+                              " bytes row by row are more than the " +
+                              std::to_string(kUserGraphicsCells * kCellSize) +
+                              " that the user-defined graphics hold",
+                          FormFailure::Remedy::Address);
     }
     if (overGraphics) {
-        throw Failure("the sprite has " + std::to_string(cells) +
-                      " cells of 8 x 8 pixels, but the user-defined graphics hold " +
-                      std::to_string(kUserGraphicsCells) +
-                      "; give --address to store it elsewhere");
+        throw FormFailure("the sprite has " + std::to_string(cells) +
+                              " cells of 8 x 8 pixels, but the user-defined graphics hold " +
+                              std::to_string(kUserGraphicsCells),
+                          FormFailure::Remedy::Address);
     }
     const int start = address.value_or(kUserGraphicsAddress);
     if (const int over = start + count - (kLastAddress + 1); over > 0) {

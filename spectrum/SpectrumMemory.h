@@ -17,7 +17,8 @@ constexpr int kUserGraphicsAddress = 65368;
 constexpr int kUserGraphicsCells = 21;
 
 // The sprite's bytes in `order`, once it is clear that they fit from `address`, or in the
-// user-defined graphics when no address is given. Throws Failure saying why not.
+// user-defined graphics when no address is given. Throws Failure saying why not, a
+// FormFailure where another address would do.
 std::vector<std::uint8_t> bytesThatFit(std::vector<std::uint8_t> bytes, std::optional<int> address,
                                        ByteOrder order = ByteOrder::CellByCell);
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Failure.h"
+#include "FormFailure.h"
 
 namespace vexilor {
 
@@ -51,12 +52,14 @@ std::string paddedName(std::string_view name) {
     const std::string quoted = "the tape name '" + std::string(name) + "'";
     const auto unprintable = [](unsigned char c) { return c < 0x20 || c > 0x7E; };
     if (std::any_of(name.begin(), name.end(), unprintable)) {
-        throw Failure(quoted +
-                      " has characters that the Spectrum cannot show; use printable ASCII");
+        throw FormFailure(
+            quoted + " has characters that the Spectrum cannot show; use printable ASCII",
+            FormFailure::Remedy::TapeName);
     }
     if (name.size() > kNameLength) {
-        throw Failure(quoted + " has " + std::to_string(name.size()) +
-                      " characters; a Spectrum tape name has at most 10");
+        throw FormFailure(quoted + " has " + std::to_string(name.size()) +
+                              " characters; a Spectrum tape name has at most 10",
+                          FormFailure::Remedy::TapeName);
     }
     std::string padded(name);
     padded.resize(kNameLength, ' ');

@@ -38,8 +38,7 @@ SpriteStore spriteFromReader(QImageReader& reader, bool invert) {
     const QImage image = readSmallPicture(reader).convertToFormat(QImage::Format_ARGB32);
 
     SpriteStore store;
-    store.setWidthFromText(std::to_string(image.width()));
-    store.setHeightFromText(std::to_string(image.height()));
+    store.setSize(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb colour = image.pixel(x, y);

@@ -16,13 +16,13 @@ void BM_PreviewStepOf64By64Frames(benchmark::State& state) {
     store.setSize(64, 64);
     vexilor::SpriteDocument document(store);
     document.insertFrame(1, vexilor::SpriteFrame{~store.field()});
-    vexilor::AnimationPreview preview(
-        {[&] { return document.frameCount(); },
-         [&](int frame) {
-             return vexilor::framePicture(document, frame, vexilor::Colour::Black,
-                                          vexilor::Colour::White);
-         }},
-        nullptr);
+    vexilor::AnimationPreview preview({[&] { return document.frameCount(); },
+                                       [&](int frame) {
+                                           return vexilor::framePicture(document, frame,
+                                                                        vexilor::Colour::Black,
+                                                                        vexilor::Colour::White);
+                                       }},
+                                      nullptr);
     preview.resize(512, 560);
     QImage image(preview.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {

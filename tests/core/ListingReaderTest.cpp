@@ -13,8 +13,7 @@ namespace {
 // A sprite whose pixels make no regular pattern along a row or down a column.
 SpriteStore patterned(int width, int height) {
     SpriteStore store;
-    store.setWidthFromText(std::to_string(width));
-    store.setHeightFromText(std::to_string(height));
+    store.setSize(width, height);
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
             store.setPixel(x, y, (x * x + 3 * y + x * y) % 7 < 3 ? 1 : 0);

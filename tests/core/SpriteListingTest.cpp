@@ -8,10 +8,9 @@ using vexilor::SpriteStore;
 
 namespace {
 
-SpriteStore sprite(const char* width, const char* height) {
+SpriteStore sprite(int width, int height) {
     SpriteStore store;
-    store.setWidthFromText(width);
-    store.setHeightFromText(height);
+    store.setSize(width, height);
     return store;
 }
 
@@ -38,27 +37,26 @@ TEST(SpriteListing, GivesTheDiagonalExampleLineForLineAndTheCreditsOnRequest) {
 }
 
 TEST(SpriteListing, OrdersCellsAlongRowsThenDownAndShowsPartialCellsInThePictureOnly) {
-    SpriteStore twelve = sprite("12", "8");
+    SpriteStore twelve = sprite(12, 8);
     twelve.setPixel(11, 0, 1);
     EXPECT_THAT(lines(twelve, 0, 4),
                 ElementsAre("   A1: DATA 0, 0, 0, 0, 0, 0, 0, 0, ", "", "", "    000000000001"));
-    for (const auto& [width, height, order] :
-         {std::tuple{"16", "8", "A1 B1 "}, {"8", "16", "A1 A2 "}}) {
+    for (const auto& [width, height, order] : {std::tuple{16, 8, "A1 B1 "}, {8, 16, "A1 A2 "}}) {
         std::string cells;
         for (const auto& line : makeListing(sprite(width, height), false))
             if (line.find(": DATA") != std::string::npos)
                 cells += line.substr(3, 2) + " ";
         EXPECT_EQ(cells, order) << width << " x " << height;
     }
-    EXPECT_THAT(lines(sprite("64", "64"), 7, 2),
+    EXPECT_THAT(lines(sprite(64, 64), 7, 2),
                 ElementsAre(testing::StartsWith("   H1:"), testing::StartsWith("   A2:")));
-    EXPECT_THAT(makeListing(sprite("4", "4"), false),
+    EXPECT_THAT(makeListing(sprite(4, 4), false),
                 ElementsAre("", "", "    0000", "    0000", "    0000", "    0000"));
-    EXPECT_THAT(makeListing(sprite("-8", "-8"), false), ElementsAre("", ""));
+    EXPECT_THAT(makeListing(sprite(-8, -8), false), ElementsAre("", ""));
 }
 
 TEST(SpriteListing, PutsEachRowIntoOneByteLeftmostPixelHighest) {
-    SpriteStore store = sprite("16", "16");
+    SpriteStore store = sprite(16, 16);
     for (int x = 0; x < 8; x += 2)
         store.setPixel(8 + x, 8, 1);  // 1,0,1,0,... in cell B2
     for (int x = 0; x < 8; ++x)
@@ -71,10 +69,9 @@ TEST(SpriteListing, PutsEachRowIntoOneByteLeftmostPixelHighest) {
 }
 
 TEST(SpriteListing, LeavesOutPixelsBeyondTheSprite) {
-    SpriteStore store = sprite("64", "64");
+    SpriteStore store = sprite(64, 64);
     store.setPixel(63, 63, 1);
     store.setPixel(8, 0, 1);
-    store.setWidthFromText("8");
-    store.setHeightFromText("8");
+    store.setSize(8, 8);
     EXPECT_EQ(makeListing(store, false), makeListing(SpriteStore{}, false));
 }

@@ -15,13 +15,11 @@ using Edit = std::function<void(SpriteStore&)>;
 // may reach beyond the sprite.
 SpriteStore storeWith(int width, int height, const Rows& rows) {
     SpriteStore store;
-    store.setWidthFromText("64");
-    store.setHeightFromText("64");
+    store.setSize(64, 64);
     for (size_t row = 0; row < rows.size(); ++row)
         for (size_t column = 0; column < rows[row].size(); ++column)
             store.setPixel(int(column), int(row), rows[row][column] - '0');
-    store.setWidthFromText(std::to_string(width));
-    store.setHeightFromText(std::to_string(height));
+    store.setSize(width, height);
     return store;
 }
 

@@ -368,8 +368,7 @@ TEST_F(MainWindow, NewGivesAFreshWindowInTheStartState) {
 TEST_F(MainWindow, ADroppedListingOrPictureOpensReadyToPaintAndAFileWithoutASpriteChangesNothing) {
     QTemporaryDir folder;
     vexilor::SpriteStore hero;  // 16 x 16, the diagonal from the bottom left
-    hero.setWidthFromText("16");
-    hero.setHeightFromText("16");
+    hero.setSize(16, 16);
     for (int i = 0; i < 16; ++i)
         hero.setPixel(i, 15 - i, 1);
     QStringList lines;

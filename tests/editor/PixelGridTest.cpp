@@ -51,7 +51,7 @@ protected:
     }
 
     vexilor::EditorCommands commands{"/"};
-    const vexilor::SpriteStore& store = commands.store();
+    vexilor::SpriteStore store() const { return commands.store(); }
     vexilor::PixelGrid grid{commands};
     QRegion painted;
 };
@@ -62,7 +62,7 @@ TEST_F(PaintingOnTheGrid, BeforeClearPressesDoNothing) {
     const QImage before = picture();
     clickCell(Qt::LeftButton, 0, 0);
     clickCell(Qt::LeftButton, 3, 3);
-    EXPECT_EQ(setPixelCount(store), 0);
+    EXPECT_EQ(setPixelCount(store()), 0);
     EXPECT_EQ(picture(), before);
 }
 
@@ -70,8 +70,8 @@ TEST_F(PaintingOnTheGrid, LeftPressSetsThePixelInTheBrushFillRightPressClearsItR
     commands.chooseBrush("5 - Зеленый");
     clear();
     clickCell(Qt::LeftButton, 3, 2);
-    EXPECT_EQ(store.pixel(3, 2), 1);
-    EXPECT_EQ(setPixelCount(store), 1);
+    EXPECT_EQ(store().pixel(3, 2), 1);
+    EXPECT_EQ(setPixelCount(store()), 1);
     EXPECT_EQ(fillOf(3, 2), QColor(0, 255, 0));
 
     QCoreApplication::processEvents();
@@ -79,14 +79,14 @@ TEST_F(PaintingOnTheGrid, LeftPressSetsThePixelInTheBrushFillRightPressClearsItR
     clickCell(Qt::RightButton, 3, 2);
     QCoreApplication::processEvents();
     EXPECT_EQ(painted, QRegion(cellRect(3, 2)));
-    EXPECT_EQ(store.pixel(3, 2), 0);
+    EXPECT_EQ(store().pixel(3, 2), 0);
     EXPECT_EQ(fillOf(3, 2), QColor(Qt::white));
 }
 
 TEST_F(PaintingOnTheGrid, APressBeyondTheSpriteOnlyMovesTheCurrentCellOneOnTheEdgeNothing) {
     clear();
     clickCell(Qt::LeftButton, 8, 0);
-    EXPECT_EQ(setPixelCount(store), 0);
+    EXPECT_EQ(setPixelCount(store()), 0);
     // The dotted focus frame marks the current cell's top left pixel.
     const QImage image = picture();
     for (auto [column, isCurrent] : {std::pair{8, true}, {0, false}})
@@ -96,7 +96,7 @@ TEST_F(PaintingOnTheGrid, APressBeyondTheSpriteOnlyMovesTheCurrentCellOneOnTheEd
 
     QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(576, 10));
     QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(10, 576));
-    EXPECT_EQ(setPixelCount(store), 0);
+    EXPECT_EQ(setPixelCount(store()), 0);
     EXPECT_EQ(picture(), image);
 }
 
@@ -106,8 +106,8 @@ TEST_F(PaintingOnTheGrid, DraggingSetsOnlyTheFirstCell) {
     QTest::mouseMove(&grid, cellRect(2, 1).center());
     QTest::mouseMove(&grid, cellRect(4, 2).center());
     QTest::mouseRelease(&grid, Qt::LeftButton, {}, cellRect(4, 2).center());
-    EXPECT_EQ(store.pixel(1, 1), 1);
-    EXPECT_EQ(setPixelCount(store), 1);
+    EXPECT_EQ(store().pixel(1, 1), 1);
+    EXPECT_EQ(setPixelCount(store()), 1);
 }
 
 TEST_F(PaintingOnTheGrid, NoKeyChangesAPixel) {
@@ -117,7 +117,7 @@ TEST_F(PaintingOnTheGrid, NoKeyChangesAPixel) {
                         Qt::Key_Right, Qt::Key_End})
         QTest::keyClick(&grid, key);
     QTest::keyClicks(&grid, "a01");
-    EXPECT_EQ(setPixelCount(store), 1);
+    EXPECT_EQ(setPixelCount(store()), 1);
 }
 
 TEST_F(PaintingOnTheGrid, PixelsBeyondAShrunkWidthStayVisibleAndComeBackInTheListing) {
@@ -126,9 +126,9 @@ TEST_F(PaintingOnTheGrid, PixelsBeyondAShrunkWidthStayVisibleAndComeBackInTheLis
     clickCell(Qt::LeftButton, 12, 3);
     commands.chooseWidth("8");
     EXPECT_EQ(fillOf(12, 3), QColor(Qt::black));
-    EXPECT_EQ(vexilor::makeListing(store, false).at(2 + 3), "    00000000");
+    EXPECT_EQ(vexilor::makeListing(store(), false).at(2 + 3), "    00000000");
     commands.chooseWidth("16");
-    const auto listing = vexilor::makeListing(store, false);
+    const auto listing = vexilor::makeListing(store(), false);
     EXPECT_EQ(listing.at(1), "   B1: DATA 0, 0, 0, 8, 0, 0, 0, 0, ");
     EXPECT_EQ(listing.at(4 + 3), "    0000000000001000");
 }

@@ -41,7 +41,9 @@ TEST(PlayingFrames, StepsRoundTheFramesFollowsEditsPlaysAtItsSpeedAndClosesOnEsc
     EXPECT_EQ(preview->framesPerSecond(), 8);
 
     // The timer may step too: whichever frame is shown, the screen shows its picture.
-    const auto shownFrameColour = [&] { return frames.colours[std::size_t(preview->shownFrame())]; };
+    const auto shownFrameColour = [&] {
+        return frames.colours[std::size_t(preview->shownFrame())];
+    };
     for (int step = 0; step < 4; ++step) {
         QTRY_COMPARE(shownInTheMiddle(*preview), shownFrameColour());
         preview->step();

@@ -8,6 +8,8 @@
 
 namespace vexilor {
 
+class Failure;
+
 // What the converter makes for the Spectrum besides, or instead of, the listing.
 struct SpectrumOptions {
     bool basic = false;      // the BASIC subroutine instead of the listing
@@ -29,5 +31,8 @@ int addressFromText(std::string_view text);
 
 // Why the options given cannot be used together, or an empty text when they can.
 std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits);
+
+// The failure's message, with the option that would mend it where there is one.
+std::string converterMessage(const Failure& failure, const SpectrumOptions& options);
 
 }  // namespace vexilor

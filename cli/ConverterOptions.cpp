@@ -1,7 +1,8 @@
-#include "SpectrumOptions.h"
+#include "ConverterOptions.h"
 
 #include "BasicSubroutine.h"
 #include "Failure.h"
+#include "FormFailure.h"
 #include "IntegerText.h"
 #include "SpectrumMemory.h"
 
@@ -54,6 +55,22 @@ std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits
                " replaces";
     }
     return {};
+}
+
+std::string converterMessage(const Failure& failure, const SpectrumOptions& options) {
+    const std::string message = failure.what();
+    const auto* form = dynamic_cast<const FormFailure*>(&failure);
+    if (form == nullptr)
+        return message;
+    switch (form->remedy()) {
+        case FormFailure::Remedy::RowOrder:
+            return message + "; --rows gives its pixel rows";
+        case FormFailure::Remedy::Address:
+            return message + "; give --address to store it elsewhere";
+        case FormFailure::Remedy::TapeName:
+            return options.tapeName ? message : message + " (give one with --name)";
+    }
+    return message;
 }
 
 }  // namespace vexilor
