@@ -3,6 +3,7 @@
 #include <map>
 
 #include "Palette.h"
+#include "PixelFieldBits.h"
 #include "SpriteListing.h"
 
 namespace vexilor {
@@ -156,6 +157,13 @@ void EditorCommands::paintPixel(QPoint cell, int value) {
     PixelField changed;
     changed.set(SpriteStore::pixelIndex(cell.x(), cell.y()));
     record(changed, QRect(cell, QSize(1, 1)));
+}
+
+void EditorCommands::paintPixels(const PixelField& pixels, int value, QRect cells) {
+    const PixelField inside = pixels & leftColumns(store_.width()) & topRows(store_.height());
+    const PixelField changed = inside & (value ? ~store_.field() : store_.field());
+    if (changed.any())
+        record(changed, cells);
 }
 
 void EditorCommands::edit(PixelEdit edit) {

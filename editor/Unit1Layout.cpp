@@ -11,6 +11,7 @@
 #include "EditingMenu.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
+#include "ToolsMenu.h"
 #include "Unit1.h"
 
 namespace vexilor {
@@ -158,6 +159,8 @@ void TForm1::createMenu() {
     N8 = menuItem(editing, "N8", QStringLiteral("Очистить"));
     N9 = menuItem(editing, "N9", QStringLiteral("Перевести"));
     new EditingMenu(*editing, commands_, *StringGrid1);
+    QMenu* tools = addMenu(menuBar(), QStringLiteral("Инструменты"));
+    new ToolsMenu(*tools, commands_, StringGrid1->tools(), *StringGrid1);
     QMenu* help = addMenu(menuBar(), QStringLiteral("Справка"));
     N11 = menuItem(help, "N11", QStringLiteral("Помощь"));
     N12 = menuItem(help, "N12", QStringLiteral("О программе"));
