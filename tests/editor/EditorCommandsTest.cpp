@@ -168,3 +168,20 @@ TEST(EditingTheSprite, EveryPixelChangeIsOneStepOfAHistoryThatOutlivesChangesOfS
         commands.paintPixel({0, 0}, (click + 1) % 2);
     EXPECT_EQ(history.count(), EditorCommands::kHistorySteps);
 }
+
+TEST(EditingTheSprite, ADrawingToolsPixelsAreOneStepInsideTheSpriteAndNoneWhenNothingChanges) {
+    EditorCommands commands("/");
+    commands.chooseWidth("2");
+    commands.chooseHeight("2");
+    commands.clear(From::Button);
+    const vexilor::PixelField everyPixel = ~vexilor::PixelField();
+    const QRect field(0, 0, 64, 64);
+    const std::pair<int, const char*> paints[] = {{1, "11|11"}, {1, "11|11"}, {0, "00|00"}};
+    const int stepsTaken[] = {2, 2, 3};
+    for (std::size_t i = 0; i < std::size(paints); ++i) {
+        commands.paintPixels(everyPixel, paints[i].first, field);
+        EXPECT_EQ(rowsOf(commands.store()), paints[i].second) << "paint " << i;
+        EXPECT_EQ(commands.history().index(), stepsTaken[i]) << "paint " << i;
+    }
+    EXPECT_EQ(setPixelCount(commands.store()), 0) << "none beyond the sprite";
+}
