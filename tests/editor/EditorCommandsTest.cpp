@@ -127,6 +127,7 @@ TEST(EditingTheSprite, EveryPixelChangeIsOneStepOfAHistoryThatOutlivesChangesOfS
     vexilor::PixelPicture twoSet{2, 1, {}};
     twoSet.pixels.set(vexilor::SpriteStore::pixelIndex(0, 0))
         .set(vexilor::SpriteStore::pixelIndex(1, 0));
+    const vexilor::PixelField everyPixel = ~vexilor::PixelField();
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[&] { commands.clear(From::Button); }, "0000|0000|0000|0000"},
         {[&] {
@@ -150,13 +151,16 @@ TEST(EditingTheSprite, EveryPixelChangeIsOneStepOfAHistoryThatOutlivesChangesOfS
         {[&] { commands.edit(Edit::Invert); }, "1110|1111|1111|1111"},
         {[&] { commands.paste(twoSet); }, "1110|1111|1111|1111"},
         {[&] { commands.edit(Edit::ShiftLeft); }, "1101|1111|1111|1111"},
+        {[&] { commands.paintPixels(everyPixel, 1, {}); }, "1111|1111|1111|1111"},
+        {[&] { commands.paintPixels(everyPixel, 1, {}); }, "1111|1111|1111|1111"},  // no step
     };
-    const int stepsTaken[] = {1, 2, 2, 3, 4, 3, 2, 3, 3, 2, 2, 3, 3, 4, 5, 6};
+    const int stepsTaken[] = {1, 2, 2, 3, 4, 3, 2, 3, 3, 2, 2, 3, 3, 4, 5, 6, 7, 7};
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i].first();
         EXPECT_EQ(rowsOf(commands.store()), steps[i].second) << "step " << i;
         EXPECT_EQ(history.index(), stepsTaken[i]) << "step " << i;
     }
+    EXPECT_EQ(setPixelCount(commands.store()), 16) << "a drawing tool paints the sprite only";
     EXPECT_TRUE(commands.controls().editing.enabled && commands.controls().rotate.enabled);
     commands.chooseHeight("8");
     EXPECT_FALSE(commands.controls().rotate.enabled);
@@ -167,21 +171,4 @@ TEST(EditingTheSprite, EveryPixelChangeIsOneStepOfAHistoryThatOutlivesChangesOfS
     for (int click = 0; click <= EditorCommands::kHistorySteps; ++click)
         commands.paintPixel({0, 0}, (click + 1) % 2);
     EXPECT_EQ(history.count(), EditorCommands::kHistorySteps);
-}
-
-TEST(EditingTheSprite, ADrawingToolsPixelsAreOneStepInsideTheSpriteAndNoneWhenNothingChanges) {
-    EditorCommands commands("/");
-    commands.chooseWidth("2");
-    commands.chooseHeight("2");
-    commands.clear(From::Button);
-    const vexilor::PixelField everyPixel = ~vexilor::PixelField();
-    const QRect field(0, 0, 64, 64);
-    const std::pair<int, const char*> paints[] = {{1, "11|11"}, {1, "11|11"}, {0, "00|00"}};
-    const int stepsTaken[] = {2, 2, 3};
-    for (std::size_t i = 0; i < std::size(paints); ++i) {
-        commands.paintPixels(everyPixel, paints[i].first, field);
-        EXPECT_EQ(rowsOf(commands.store()), paints[i].second) << "paint " << i;
-        EXPECT_EQ(commands.history().index(), stepsTaken[i]) << "paint " << i;
-    }
-    EXPECT_EQ(setPixelCount(commands.store()), 0) << "none beyond the sprite";
 }
