@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "EditorCommands.h"
 
@@ -81,46 +82,64 @@ bool DrawingTools::cancel() {
 }
 
 void DrawingTools::reshape(QPoint cell) {
+    // A stroke adds the line from its last position, so that a fast one has no gaps; the
+    // other tools draw their shape from the start anew.
+    const bool stroke = tool_ == DrawingTool::Pen;
+    const PixelPosition from = position(stroke ? last_ : start_), to = position(cell);
     const int width = store_.width(), height = store_.height();
-    // Where the shown shape may differ: the new segment of a stroke, or the old and the
-    // new shape.
-    QRect changed = shapeCells_;
+    PixelField shape;
     switch (tool_) {
         case DrawingTool::Pen:
-            // Each move adds the line from the last position, so a fast stroke has no gaps.
-            shape_ |= linePixels(position(last_), position(cell), width, height);
-            changed = spanned(last_, cell);
-            shapeCells_ |= changed;
-            break;
         case DrawingTool::Line:
-            shape_ = linePixels(position(start_), position(cell), width, height);
+            shape = linePixels(from, to, width, height);
             break;
         case DrawingTool::Rectangle:
-            shape_ = rectangleOutline(position(start_), position(cell), width, height);
+            shape = rectangleOutline(from, to, width, height);
             break;
         case DrawingTool::FilledRectangle:
-            shape_ = filledRectangle(position(start_), position(cell), width, height);
+            shape = filledRectangle(from, to, width, height);
             break;
         case DrawingTool::Dot:
         case DrawingTool::Fill:
             break;
     }
-    if (tool_ != DrawingTool::Pen) {
-        shapeCells_ = spanned(start_, cell);
-        changed |= shapeCells_;
+    const QRect cells = spanned(stroke ? last_ : start_, cell);
+    if (stroke) {
+        shape |= shape_;
+        shapeCells_ |= cells;
+    } else {
+        shapeCells_ = cells;
     }
     last_ = cell;
-    changed &= kField;
-    if (!changed.isEmpty())
-        emit previewChanged(changed);
+    showChange(std::exchange(shape_, shape) ^ shape);
 }
 
 void DrawingTools::endDrag() {
     dragging_ = false;
-    shape_.reset();
-    const QRect shown = std::exchange(shapeCells_, QRect()) & kField;
-    if (!shown.isEmpty())
-        emit previewChanged(shown);
+    shapeCells_ = QRect();
+    showChange(std::exchange(shape_, PixelField()));
+}
+
+// Only the cells that the preview turned on or off are repainted: a line swung across the
+// grid covers a few dozen cells, where the rectangle around it would hold nearly all.
+void DrawingTools::showChange(const PixelField& changed) {
+    if (changed.none())
+        return;
+    std::vector<QRect> runs;  // row by row, left to right, as QRegion takes them at once
+    for (int row = 0; row < SpriteStore::kFieldSize; ++row) {
+        for (int column = 0; column < SpriteStore::kFieldSize; ++column) {
+            if (!changed[SpriteStore::pixelIndex(column, row)])
+                continue;
+            const int first = column;
+            while (column + 1 < SpriteStore::kFieldSize &&
+                   changed[SpriteStore::pixelIndex(column + 1, row)])
+                ++column;
+            runs.emplace_back(first, row, column - first + 1, 1);
+        }
+    }
+    QRegion cells;
+    cells.setRects(runs.data(), int(runs.size()));
+    emit previewChanged(cells);
 }
 
 }  // namespace vexilor

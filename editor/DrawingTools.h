@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
 #include "PixelShapes.h"
 #include "SpriteStore.h"
@@ -43,13 +44,14 @@ public:
     }
 
 signals:
-    // The preview changed within `cells`.
-    void previewChanged(QRect cells);
+    // The preview changed in `cells`, a region of the grid's cells (one cell a unit square).
+    void previewChanged(const QRegion& cells);
 
 private:
-    // The shape of the drag from its start to `cell`, and the cells that hold it.
+    // The shape of the drag from its start to `cell`.
     void reshape(QPoint cell);
     void endDrag();
+    void showChange(const PixelField& changed);
 
     EditorCommands& commands_;
     const SpriteStore& store_;
@@ -59,7 +61,7 @@ private:
     int value_ = 0;
     QPoint start_, last_;
     PixelField shape_;
-    QRect shapeCells_;
+    QRect shapeCells_;  // around the shape, for the repaint once it is painted
 };
 
 }  // namespace vexilor

@@ -64,8 +64,10 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
     setEnabled(false);
     connect(&commands, &EditorCommands::controlsChanged, this, &PixelGrid::showColours);
     connect(&commands, &EditorCommands::pixelsChanged, this, &PixelGrid::showPixels);
-    connect(&tools_, &DrawingTools::previewChanged, this,
-            [this](QRect cells) { update(grid::cellsRect(cells)); });
+    connect(&tools_, &DrawingTools::previewChanged, this, [this](const QRegion& cells) {
+        for (const QRect& rect : cells)
+            update(grid::cellsRect(rect));
+    });
 }
 
 void PixelGrid::showColours() {
