@@ -100,6 +100,9 @@ int main(int argc, char* argv[]) {
     // title sits on its frame line.
     if (!userStyle)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    // The pen joins every position that the pointer reports; merging the moves queued up
+    // during a fast stroke would cut its corners.
+    QApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     // The main window alone decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -5,6 +5,7 @@
 #include "DocumentSteps.h"
 #include "Failure.h"
 #include "IntegerText.h"
+#include "PixelFieldBits.h"
 #include "SpriteListing.h"
 
 namespace vexilor {
@@ -195,6 +196,14 @@ void EditorCommands::paintPixel(QPoint cell, int value) {
     PixelField changed;
     changed.set(SpriteStore::pixelIndex(cell.x(), cell.y()));
     record(changed, QRect(cell, QSize(1, 1)));
+}
+
+void EditorCommands::paintPixels(const PixelField& pixels, int value, QRect cells) {
+    const PixelField inside =
+        pixels & leftColumns(document().width()) & topRows(document().height());
+    const PixelField changed = inside & (value ? ~shownPixels() : shownPixels());
+    if (changed.any())
+        record(changed, cells);
 }
 
 void EditorCommands::edit(PixelEdit edit) {

@@ -88,6 +88,10 @@ public:
     // A press on the grid's cell: sets (1) or clears (0) its pixel in the shown frame,
     // inside the sprite only.
     void paintPixel(QPoint cell, int value);
+    // A drawing tool's stroke, shape or fill: sets (1) or clears (0) the pixels, inside the
+    // sprite only, as one step of the history, none when no pixel changes. `cells` holds
+    // them all, for the grid to repaint.
+    void paintPixels(const PixelField& pixels, int value, QRect cells);
 
     // Opens a sprite read from a file as the user would by hand: the size boxes take its
     // width and height, the colour boxes keep the user's choice or, where none was made

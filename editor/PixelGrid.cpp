@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <array>
+#include <cmath>
 
 #include "EditorCommands.h"
 #include "GridGeometry.h"
@@ -34,6 +35,12 @@ void paintFocusFrame(QPainter& painter, const QRect& cell, const QColor& under) 
     }
 }
 
+// The cell that a drag has reached, also beyond the field, where its shapes are cut off.
+QPoint reachedCell(const QPointF& point) {
+    return QPoint(int(std::floor(point.x() / grid::kPitch)),
+                  int(std::floor(point.y() / grid::kPitch)));
+}
+
 }  // namespace
 
 struct PixelGrid::CellColours {
@@ -47,7 +54,8 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
       commands_(commands),
       shownPixels_(commands.shownPixels()),
       shownBrush_(commands.brush()),
-      background_(commands.controls().StringGrid1.colour) {
+      background_(commands.controls().StringGrid1.colour),
+      tools_(commands) {
     setFixedSize(grid::kSide, grid::kSide);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted on each paint event, so Qt need not clear the area first.
@@ -55,6 +63,10 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
     setEnabled(false);
     connect(&commands, &EditorCommands::controlsChanged, this, &PixelGrid::showColours);
     connect(&commands, &EditorCommands::documentChanged, this, &PixelGrid::showPixels);
+    connect(&tools_, &DrawingTools::previewChanged, this, [this](const QRegion& cells) {
+        for (const QRect& rect : cells)
+            update(grid::cellsRect(rect));
+    });
 }
 
 void PixelGrid::showColours() {
@@ -99,7 +111,7 @@ void PixelGrid::paintCell(QPainter& painter, QPoint cell, const CellColours& col
     if (!focused && cursor_.selection().contains(cell))
         fill = colours.highlight;
     // A set pixel covers the highlight completely.
-    if (shownPixels_[SpriteStore::pixelIndex(cell.x(), cell.y())])
+    if (tools_.shownPixel(cell) == 1)
         fill = colours.brush;
 
     const QRect rect = grid::cellRect(cell);
@@ -118,16 +130,18 @@ void PixelGrid::mousePressEvent(QMouseEvent* event) {
     if (!cell)
         return;
     if (event->button() == Qt::LeftButton) {
-        selecting_ = true;
+        // With the other tools a drag draws instead.
+        selecting_ = tools_.tool() == DrawingTool::Dot;
         if (event->modifiers().testFlag(Qt::ShiftModifier))
             changeCursor([&](GridCursor& cursor) { cursor.extendTo(*cell); });
         else
             changeCursor([&](GridCursor& cursor) { cursor.moveTo(*cell); });
     }
-    paintPixel(*cell, event->button());
+    tools_.press(*cell, event->button(), event->buttons());
 }
 
 void PixelGrid::mouseMoveEvent(QMouseEvent* event) {
+    tools_.dragTo(reachedCell(event->position()));
     if (!selecting_ || !event->buttons().testFlag(Qt::LeftButton))
         return;
     if (const auto cell = grid::cellAt(event->position().toPoint()))
@@ -135,11 +149,14 @@ void PixelGrid::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PixelGrid::mouseReleaseEvent(QMouseEvent* event) {
+    tools_.release(reachedCell(event->position()), event->button());
     if (event->button() == Qt::LeftButton)
         selecting_ = false;
 }
 
 void PixelGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && tools_.cancel())
+        return;
     const auto target =
         navigationTarget(cursor_.current(), event->key(), event->modifiers(), grid::kCells);
     if (!target) {
@@ -170,11 +187,6 @@ void PixelGrid::takeFocus() {
         return;
     setFocus(Qt::MouseFocusReason);
     update(grid::cellRect(cursor_.current()));
-}
-
-void PixelGrid::paintPixel(QPoint cell, Qt::MouseButton button) {
-    if (button == Qt::LeftButton || button == Qt::RightButton)
-        commands_.paintPixel(cell, button == Qt::LeftButton ? 1 : 0);
 }
 
 template <typename Change>

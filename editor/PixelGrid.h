@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "DrawingTools.h"
 #include "GridCursor.h"
 #include "Palette.h"
 #include "SpriteStore.h"
@@ -17,10 +18,11 @@ class EditorCommands;
 
 // The magnified picture of the editor's whole 64 x 64 pixel field: 8 x 8-pixel cells
 // behind silver lines, set pixels in the brush's fill colour and clear ones in the grid's
-// background colour. The left button sets and the right button clears a pixel, through
-// the editor's commands, which take it inside the sprite's width and height only. The
-// grid also keeps a current cell and a selection, which the mouse and the navigation keys
-// move but which never change a pixel.
+// background colour. The left button sets and the right button clears pixels with the
+// chosen drawing tool, through the editor's commands, which take them inside the sprite's
+// width and height only; a drag's shape shows before it is painted. The grid also keeps
+// a current cell and a selection, which the mouse and the navigation keys move but which
+// never change a pixel.
 //
 // The grid shows the frame the commands show and follows their signals: a change of the
 // document repaints the cells it touched (all of them for another frame), a change of
@@ -31,6 +33,8 @@ class PixelGrid : public QWidget {
 
 public:
     explicit PixelGrid(EditorCommands& commands, QWidget* parent = nullptr);
+
+    DrawingTools& tools() { return tools_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,7 +58,6 @@ private:
     // window's focused control, none otherwise.
     bool isFocusedCell(QPoint cell) const;
     void takeFocus();
-    void paintPixel(QPoint cell, Qt::MouseButton button);
     // Applies a change to the cursor and repaints the cells whose look it changed.
     template <typename Change>
     void changeCursor(Change change);
@@ -66,6 +69,7 @@ private:
     QColor background_;
     GridCursor cursor_;
     bool selecting_ = false;  // the left button went down on a cell and is still held
+    DrawingTools tools_;
 };
 
 }  // namespace vexilor

@@ -12,6 +12,7 @@
 #include "FramesMenu.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
+#include "ToolsMenu.h"
 #include "Unit1.h"
 
 namespace vexilor {
@@ -160,6 +161,8 @@ void TForm1::createMenu() {
     N8 = menuItem(editing, "N8", QStringLiteral("Очистить"));
     N9 = menuItem(editing, "N9", QStringLiteral("Перевести"));
     new EditingMenu(*editing, commands_, *StringGrid1);
+    QMenu* tools = addMenu(menuBar(), QStringLiteral("Инструменты"));
+    new ToolsMenu(*tools, commands_, StringGrid1->tools(), *StringGrid1);
     QMenu* frames = addMenu(menuBar(), QStringLiteral("Кадры"));
     new FramesMenu(*frames, commands_, [this] { previewAnimation(); });
     QMenu* help = addMenu(menuBar(), QStringLiteral("Справка"));

@@ -2,6 +2,7 @@
 
 #include "IntegerText.h"
 #include "ListingReader.h"
+#include "PixelShapes.h"
 #include "RandomSprite.h"
 #include "SpriteListing.h"
 #include "SpriteTransforms.h"
@@ -61,5 +62,19 @@ BENCHMARK_CAPTURE(BM_EditARandom64x64Sprite, pastePixels, [](SpriteStore& store)
     static const vexilor::PixelPicture opposite{64, 64, ~randomFullSprite().field()};
     pastePixels(store, opposite);
 });
+
+// A fill from the top-left pixel over a whole 64 x 64 sprite: an empty one, which the fill
+// covers whole, and a maze of walls on every other row, each open at alternate ends, whose
+// one path winds through every free row (two thousand runs of single pixels).
+void BM_FillOf64x64Sprite(benchmark::State& state, bool maze) {
+    vexilor::PixelField field;
+    for (int row = 1; maze && row < 64; row += 2)
+        for (int column = 0; column < 64; ++column)
+            field[SpriteStore::pixelIndex(column, row)] = column != (row % 4 == 1 ? 63 : 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vexilor::connectedPixels(field, {0, 0}, 64, 64));
+}
+BENCHMARK_CAPTURE(BM_FillOf64x64Sprite, empty, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FillOf64x64Sprite, maze, true)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <malloc.h>
 #include <memory>
 
+#include "DrawingTools.h"
 #include "EditorCommands.h"
 #include "GridGeometry.h"
 #include "PixelGrid.h"
@@ -32,6 +33,13 @@ struct PaintedGrid {
     void press(Qt::MouseButton button, QPoint cell) {
         const QPointF at = cellRect(cell).center();
         QMouseEvent event(QEvent::MouseButtonPress, at, grid.mapToGlobal(at), button, button,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&grid, &event);
+    }
+
+    void moveHolding(Qt::MouseButton button, QPoint cell) {
+        const QPointF at = cellRect(cell).center();
+        QMouseEvent event(QEvent::MouseMove, at, grid.mapToGlobal(at), Qt::NoButton, button,
                           Qt::NoModifier);
         QCoreApplication::sendEvent(&grid, &event);
     }
@@ -91,6 +99,38 @@ void BM_NextFrameWithItsRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NextFrameWithItsRepaint)->Unit(benchmark::kMicrosecond);
+
+// One move of a drag with a tool, followed by the repaint of what the move made dirty:
+// the cells that the preview turned on or off. The line swings between two ends far apart;
+// the filled rectangle grows to the whole grid and shrinks again.
+void BM_DragWithPreview(benchmark::State& state, vexilor::DrawingTool tool, QPoint from,
+                        QPoint to) {
+    PaintedGrid painted;
+    QImage image(vexilor::grid::kSide, vexilor::grid::kSide, QImage::Format_ARGB32_Premultiplied);
+    painted.grid.render(&image);
+    painted.grid.tools().choose(tool);
+    QRegion dirty;
+    QObject::connect(&painted.grid.tools(), &vexilor::DrawingTools::previewChanged,
+                     [&](const QRegion& cells) {
+                         for (const QRect& rect : cells)
+                             dirty += vexilor::grid::cellsRect(rect);
+                     });
+    painted.press(Qt::LeftButton, QPoint(0, 0));
+    bool forth = false;
+    for (auto _ : state) {
+        forth = !forth;
+        dirty = QRegion();
+        painted.moveHolding(Qt::LeftButton, forth ? from : to);
+        painted.grid.render(&image, dirty.boundingRect().topLeft(), dirty);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK_CAPTURE(BM_DragWithPreview, line, vexilor::DrawingTool::Line, QPoint(63, 40),
+                  QPoint(40, 63))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DragWithPreview, filledRectangle, vexilor::DrawingTool::FilledRectangle,
+                  QPoint(63, 63), QPoint(40, 40))
+    ->Unit(benchmark::kMicrosecond);
 
 // The heap that the history's last 1000 steps hold: each edit of a 64 x 64 sprite keeps
 // the pixels it changed.

@@ -139,6 +139,7 @@ TEST(EditingTheSprite, EveryPixelChangeIsOneStepOfAHistoryThatOutlivesChangesOfS
     vexilor::PixelPicture twoSet{2, 1, {}};
     twoSet.pixels.set(vexilor::SpriteStore::pixelIndex(0, 0))
         .set(vexilor::SpriteStore::pixelIndex(1, 0));
+    const vexilor::PixelField everyPixel = ~vexilor::PixelField();
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[&] { commands.clear(From::Button); }, "0000|0000|0000|0000"},
         {[&] {
@@ -162,13 +163,16 @@ TEST(EditingTheSprite, EveryPixelChangeIsOneStepOfAHistoryThatOutlivesChangesOfS
         {[&] { commands.edit(Edit::Invert); }, "1110|1111|1111|1111"},
         {[&] { commands.paste(twoSet); }, "1110|1111|1111|1111"},
         {[&] { commands.edit(Edit::ShiftLeft); }, "1101|1111|1111|1111"},
+        {[&] { commands.paintPixels(everyPixel, 1, {}); }, "1111|1111|1111|1111"},
+        {[&] { commands.paintPixels(everyPixel, 1, {}); }, "1111|1111|1111|1111"},  // no step
     };
-    const int stepsTaken[] = {1, 2, 2, 3, 4, 3, 2, 3, 3, 2, 2, 3, 3, 4, 5, 6};
+    const int stepsTaken[] = {1, 2, 2, 3, 4, 3, 2, 3, 3, 2, 2, 3, 3, 4, 5, 6, 7, 7};
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i].first();
         EXPECT_EQ(rowsOf(commands.store()), steps[i].second) << "step " << i;
         EXPECT_EQ(history.index(), stepsTaken[i]) << "step " << i;
     }
+    EXPECT_EQ(setPixelCount(commands.store()), 16) << "a drawing tool paints the sprite only";
     EXPECT_TRUE(commands.controls().editing.enabled && commands.controls().rotate.enabled);
     commands.chooseHeight("8");
     EXPECT_FALSE(commands.controls().rotate.enabled);

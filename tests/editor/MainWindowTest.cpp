@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <functional>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "GridGeometry.h"
@@ -106,6 +107,21 @@ protected:
     // The colour in the middle of a cell, as the screen shows it.
     QColor shownFill(int column, int row) {
         return onScreen(*child("StringGrid1")).pixelColor(cellRect(column, row).center());
+    }
+    // The cells of the 16 x 16 sprite that the screen shows in bright green.
+    using Cells = std::set<std::pair<int, int>>;
+    Cells shownSet() {
+        Cells set;
+        const QImage shown = onScreen(*child("StringGrid1"));
+        for (int column = 0; column < 16; ++column)
+            for (int row = 0; row < 16; ++row)
+                if (shown.pixelColor(cellRect(column, row).center()) == QColor(0, 255, 0))
+                    set.insert({column, row});
+        return set;
+    }
+    // Keys as the keyboard hands them to whatever has the focus.
+    void keys(QKeyCombination key) {
+        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
     }
     // How many cells of the grid on the screen show the colour.
     int cellsShowing(const QColor& colour) {
@@ -425,19 +441,6 @@ TEST_F(MainWindow, ADroppedListingOrPictureOpensReadyToPaintAndAFileWithoutASpri
 TEST_F(MainWindow, EditingStepsUndoneAndRedoneAndACopyPastedIntoANewWindowShowAsOnPaper) {
     readyToPaint();  // 16 x 16, green on black
     const auto menuItem = [this](const char* name) { child<QAction>(name)->trigger(); };
-    const auto keys = [this](QKeyCombination key) {
-        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
-    };
-    const auto shownSet = [this] {
-        std::set<std::pair<int, int>> set;
-        const QImage shown = onScreen(*child("StringGrid1"));
-        for (int column = 0; column < 16; ++column)
-            for (int row = 0; row < 16; ++row)
-                if (shown.pixelColor(cellRect(column, row).center()) == QColor(0, 255, 0))
-                    set.insert({column, row});
-        return set;
-    };
-    using Cells = std::set<std::pair<int, int>>;
     for (auto [column, row] : Cells{{1, 2}, {3, 2}, {5, 7}})
         clickCell(Qt::LeftButton, column, row);
     const std::pair<std::function<void()>, Cells> steps[] = {
@@ -509,4 +512,93 @@ TEST_F(MainWindow, FramesAddedAndWalkedThroughShowInTheGridAndTheTitle) {
     child<QAction>("DeleteFrame")->trigger();
     EXPECT_EQ(window->windowTitle(), "Vexilor ver.2.0");
     EXPECT_TRUE(green(1, 1));
+}
+
+// Cells written as "column,row column,row ...", in their order.
+std::vector<std::pair<int, int>> cellList(const char* text) {
+    std::vector<std::pair<int, int>> cells;
+    std::istringstream in(text);
+    for (std::pair<int, int> cell; in >> cell.first && in.ignore() >> cell.second;)
+        cells.push_back(cell);
+    return cells;
+}
+
+// Each tool chosen by its key with the grid focused and dragged with the mouse, a fast
+// stroke among them: the shape shows while dragging and after the release, one undo takes
+// the whole drag back, and Escape gives a drag up.
+TEST_F(MainWindow, EachDrawingToolDrawsItsShapeWhileDraggingAndOneUndoTakesItBack) {
+    EXPECT_FALSE(child<QAction>("LineTool")->isEnabled()) << "usable once the grid is";
+    readyToPaint();  // 16 x 16, green on black
+    const auto cells = [](const char* text) {
+        const auto list = cellList(text);
+        return Cells(list.begin(), list.end());
+    };
+    const auto block = [](int left, int top, int right, int bottom, bool hollow) {
+        Cells cells;
+        for (int column = left; column <= right; ++column)
+            for (int row = top; row <= bottom; ++row)
+                if (!hollow || column == left || column == right || row == top || row == bottom)
+                    cells.insert({column, row});
+        return cells;
+    };
+    // The left button sets the shape's pixels, the right one clears them.
+    const struct {
+        Qt::Key key;
+        const char* item;
+        Qt::MouseButton button;
+        const char* path;  // pressed, moved over, released
+        Cells shape;
+    } drags[] = {
+        {Qt::Key_L, "LineTool", Qt::LeftButton, "0,0 6,2 11,9 15,7",
+         cells("0,0 1,0 2,1 3,1 4,2 5,2 6,3 7,3 8,4 9,4 10,5 11,5 12,6 13,6 14,7 15,7")},
+        {Qt::Key_R, "RectangleTool", Qt::LeftButton, "9,14 4,10 2,9", block(2, 9, 9, 14, true)},
+        {Qt::Key_B, "FillTool", Qt::LeftButton, "5,11", block(3, 10, 8, 13, false)},
+        {Qt::Key_F, "FilledRectangleTool", Qt::RightButton, "0,0 3,1", block(0, 0, 3, 1, false)},
+        // Three moves far apart, joined without gaps.
+        {Qt::Key_P, "PenTool", Qt::LeftButton, "10,8 15,10 10,12 15,15",
+         cells("10,8 11,8 12,9 13,9 14,10 15,10 13,11 12,11 11,12 10,12 11,13 12,13 13,14 "
+               "14,14 15,15")},
+        // Escape gives the drag up: what follows until the next press draws nothing.
+        {Qt::Key_L, "LineTool", Qt::LeftButton, "0,15 8,15", {}},
+    };
+    auto* grid = child("StringGrid1");
+    Cells earlier;  // before the drag before
+    for (const auto& [key, item, button, pathText, shape] : drags) {
+        SCOPED_TRACE(item);
+        grid->setFocus();
+        keys(key);
+        EXPECT_TRUE(child<QAction>(item)->isChecked());
+        const Cells before = shownSet();
+        Cells after = before;
+        for (const auto& cell : shape) {
+            if (button == Qt::LeftButton)
+                after.insert(cell);
+            else
+                after.erase(cell);
+        }
+        std::vector<QPoint> path;
+        for (auto [column, row] : cellList(pathText))
+            path.push_back(cellRect(column, row).center());
+        QTest::mousePress(grid, button, {}, path.front());
+        for (const QPoint& point : path)
+            QTest::mouseMove(grid, point);
+        if (shape.empty()) {
+            EXPECT_NE(shownSet(), before) << "the preview";
+            keys(Qt::Key_Escape);
+            QTest::mouseMove(grid, cellRect(12, 15).center());
+        } else if (path.size() > 1) {
+            EXPECT_EQ(shownSet(), after) << "the preview";
+        }
+        QTest::mouseRelease(grid, button, {}, path.back());
+        EXPECT_EQ(shownSet(), after);
+        keys(Qt::CTRL | Qt::Key_Z);
+        EXPECT_EQ(shownSet(), shape.empty() ? earlier : before) << "undone";
+        keys(Qt::CTRL | Qt::Key_Y);
+        earlier = before;
+    }
+
+    // In a box the letters are typed, and the tool stays.
+    child("ComboBox3")->setFocus();
+    keys(Qt::Key_D);
+    EXPECT_TRUE(child<QAction>("LineTool")->isChecked());
 }
