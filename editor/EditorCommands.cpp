@@ -26,6 +26,10 @@ namespace {
 
 const QRect kWholeField(0, 0, SpriteStore::kFieldSize, SpriteStore::kFieldSize);
 
+SpriteSnapshot snapshotOf(const SpriteStore& store) {
+    return SpriteSnapshot{.width = store.width(), .height = store.height(), .field = store.field()};
+}
+
 QColor swatchColour(const ColourName& colour) {
     const Rgb rgb = rgbForSwatch(colour);
     return QColor(rgb.red, rgb.green, rgb.blue);
@@ -130,6 +134,7 @@ void EditorCommands::unlockPainting(From from) {
     controls_.N6.enabled = true;
     (from == From::Button ? controls_.N9 : controls_.N7).enabled = true;
     showListing({});
+    listingSource_.reset();
     controls_.Button2.enabled = true;
     controls_.Button3.enabled = true;
     controls_.StringGrid1.enabled = true;
@@ -143,9 +148,35 @@ void EditorCommands::convert(From from) {
     for (const auto& line : makeListing(store_, from == From::Button))
         lines << QString::fromStdString(line);
     showListing(std::move(lines));
+    listingSource_ = ListingSource{snapshotOf(store_), from == From::Button};
     controls_.Button4.enabled = true;
     controls_.N9.enabled = true;
     emit controlsChanged();
+}
+
+bool EditorCommands::listingIsOutOfDate() const {
+    if (!listingSource_)
+        return store_.field().any();
+    return !(listingSource_->sprite == snapshotOf(store_));
+}
+
+void EditorCommands::convertAgain() {
+    convert(!listingSource_ || listingSource_->withCredits ? From::Button : From::Menu);
+}
+
+bool EditorCommands::hasUnsavedWork() const {
+    if (!savedSprite_)
+        return store_.field().any();
+    return !(*savedSprite_ == snapshotOf(store_));
+}
+
+void EditorCommands::listingSaved() {
+    // The file holds the sprite the listing was made from, which may be older than the
+    // one on the grid; an emptied box holds none.
+    if (listingSource_)
+        savedSprite_ = listingSource_->sprite;
+    else
+        savedSprite_.reset();
 }
 
 void EditorCommands::paintPixel(QPoint cell, int value) {
@@ -211,6 +242,7 @@ void EditorCommands::openSprite(const SpriteStore& sprite) {
     // Clear and the sprite's pixels make one step of the history.
     change([&](SpriteStore& store) { store.setField(sprite.field()); }, kWholeField);
     unlockPainting(From::Button);
+    savedSprite_ = snapshotOf(store_);
 }
 
 void EditorCommands::showListing(QStringList lines) {

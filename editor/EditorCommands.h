@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QUndoStack>
 #include <functional>
+#include <optional>
 
 #include "SpriteStore.h"
 #include "SpriteTransforms.h"
@@ -35,6 +36,15 @@ struct MainWindowControls {
     // The editing commands after N9 (copy, paste, mirror, shift, invert), and the turn,
     // which a square sprite alone takes. Undo and redo follow the history instead.
     ControlState editing, rotate;
+};
+
+// What a listing or a sprite file holds of the sprite: its size and its pixels, not the
+// colours, which only help the user see it.
+struct SpriteSnapshot {
+    int width = 0;
+    int height = 0;
+    PixelField field;
+    bool operator==(const SpriteSnapshot&) const = default;
 };
 
 // The editor's commands, written against named controls so that they run without a
@@ -65,6 +75,19 @@ public:
     void clear(From from);
     // The button adds the credit lines, the menu item does not.
     void convert(From from);
+    // Whether the listing box no longer shows the sprite: it differs from what the last
+    // Convert converted (a change undone counts as none), or, with no Convert since the
+    // box was last emptied, some pixel is set. Save and Print ask first when it is.
+    bool listingIsOutOfDate() const;
+    // Convert as the last one did, with the credit lines or without; with them when the
+    // box was emptied since.
+    void convertAgain();
+
+    // Whether the sprite differs from the file last saved or opened; never saved, any set
+    // pixel counts. New asks before it throws such work away.
+    bool hasUnsavedWork() const;
+    // Save tells it has written the listing box to a file.
+    void listingSaved();
 
     // A press on the grid's cell: sets (1) or clears (0) its pixel, inside the sprite only.
     void paintPixel(QPoint cell, int value);
@@ -120,6 +143,15 @@ private:
 
     SpriteStore store_;
     MainWindowControls controls_;
+    // What the listing box was made from, and whether with the credit lines; none while
+    // the box holds no Convert.
+    struct ListingSource {
+        SpriteSnapshot sprite;
+        bool withCredits = true;
+    };
+    std::optional<ListingSource> listingSource_;
+    // What the file last saved or opened holds; none when no file holds a sprite.
+    std::optional<SpriteSnapshot> savedSprite_;
     QStringList listingLines_;
     QUndoStack history_;
 };

@@ -78,6 +78,7 @@ private:
     void bindControls();
     void showControls();
     void showListing();
+    void saveListing();
     void printListing();
     void askBeforeLogOff(QSessionManager& manager);
 
