@@ -375,7 +375,7 @@ void TForm1::N10Click() {
 }
 
 void TForm1::N11Click() {
-    runGuarded([] {
+    runGuarded([this] {
         const QString page = findHelpPage(programFolder());
         // Where no browser can be started, the page shows in a window of the program's.
         if (!page.isEmpty() && !openInBrowser(QUrl::fromLocalFile(page)))
