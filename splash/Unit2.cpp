@@ -54,7 +54,6 @@ TForm2::TForm2(std::function<QWidget*()> currentMainWindow)
     setAutoFillBackground(true);
     // It takes the keyboard whenever it is shown, so that the keys can dismiss it.
     setFocusPolicy(Qt::StrongFocus);
-    setFocus();
 
     const QImage picture = loadTitlePicture();
     Image1 = new PictureLabel(this);
@@ -150,6 +149,7 @@ void TForm2::placeAtFirstShowing() {
 
 void TForm2::Show() {
     placeAtFirstShowing();
+    setFocus();
     bringToFront(*this);
 }
 
@@ -168,6 +168,7 @@ TForm2::ModalResult TForm2::ShowModal() {
     });
     modalResult_ = ModalResult::None;
     placeAtFirstShowing();
+    setFocus();
     bringToFront(*this);
     // Close gives the run its result and ends the loop. The end of the program stops
     // every loop without a result; that counts as Cancel too.
