@@ -15,10 +15,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vexilor.example.org/)
-# Dependencies come from the binaries' shared libraries, through dpkg-shlibdeps, and the
-# font that the window's fixed-size captions are measured for.
+# Dependencies come from the binaries' shared libraries, through dpkg-shlibdeps, the font
+# that the window's fixed-size captions are measured for, and Qt's own translations, which
+# put its dialogs into Russian.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 # The program prefers X11, which every Wayland desktop offers too; Qt's Wayland plugin is
 # needed only where no X server runs, or when the user chooses Wayland.

@@ -16,6 +16,7 @@
 #include "ListingPrint.h"
 #include "ListingSaver.h"
 #include "MainWindowServices.h"
+#include "QtTranslations.h"
 #include "SplashScreens.h"
 #include "Unit1.h"
 #include "WindowSystemChoice.h"
@@ -56,7 +57,7 @@ vexilor::MainWindowServices servicesFor(vexilor::TForm1& window) {
     services.showSplashModally = [] { splashScreens->showModally(); };
     services.showAbout = [] { splashScreens->about(); };
     auto saver = std::make_shared<vexilor::ListingSaver>(&window);
-    services.save = [saver, &window] { saver->save(window.listingLines()); };
+    services.save = [saver, &window] { return saver->save(window.listingLines()); };
     auto print =
         std::make_shared<vexilor::ListingPrint>(&window, vexilor::CurrentPrinter::processWide());
     services.print = [print, &window] { print->print(window.memo()); };
@@ -94,6 +95,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     vexilor::nameDesktopEntry(QStringLiteral(DESKTOP_ENTRY_NAME));
+    vexilor::translateQtIntoRussian();
     // Nothing of this run, not even the save dialog's last folder, outlives it.
     const vexilor::ForgetfulSettings forgetful;
     // The window's fixed pixel layout was drawn for the classic look, where a group box's

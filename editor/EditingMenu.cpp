@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 
 #include "EditorCommands.h"
@@ -65,6 +68,20 @@ EditingMenu::EditingMenu(QMenu& menu, EditorCommands& commands, QWidget& grid)
     }
     connect(&commands, &EditorCommands::controlsChanged, this, &EditingMenu::showEnabled);
     showEnabled();
+    // The box itself has the focus and hands its keys to its text.
+    for (QComboBox* box : grid.window()->findChildren<QComboBox*>())
+        box->installEventFilter(this);
+}
+
+// An editable box claims the undo and redo keys even with nothing of its own to take back
+// or do again; then they are left to the sprite's history.
+bool EditingMenu::eventFilter(QObject* watched, QEvent* event) {
+    const QLineEdit* box = static_cast<QComboBox*>(watched)->lineEdit();
+    if (event->type() != QEvent::ShortcutOverride || box == nullptr)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return (key->matches(QKeySequence::Undo) && !box->isUndoAvailable()) ||
+           (key->matches(QKeySequence::Redo) && !box->isRedoAvailable());
 }
 
 QAction* EditingMenu::addItem(const char* name, const QString& text) {

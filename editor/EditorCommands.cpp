@@ -170,6 +170,7 @@ void EditorCommands::unlockPainting(From from) {
     controls_.N6.enabled = true;
     (from == From::Button ? controls_.N9 : controls_.N7).enabled = true;
     showListing({});
+    listingSource_.reset();
     controls_.Button2.enabled = true;
     controls_.Button3.enabled = true;
     controls_.StringGrid1.enabled = true;
@@ -182,9 +183,47 @@ void EditorCommands::convert(From from) {
     for (const auto& line : makeListing(document().frameStore(0), from == From::Button))
         lines << QString::fromStdString(line);
     showListing(std::move(lines));
+    listingSource_ = ListingSource{document(), from == From::Button};
     controls_.Button4.enabled = true;
     controls_.N9.enabled = true;
     emit controlsChanged();
+}
+
+namespace {
+
+bool anyPixelSet(const SpriteDocument& document) {
+    for (int frame = 0; frame < document.frameCount(); ++frame) {
+        if (document.frame(frame).pixels.any())
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool EditorCommands::listingIsOutOfDate() const {
+    if (!listingSource_)
+        return anyPixelSet(document());
+    return !(listingSource_->sprite == document());
+}
+
+void EditorCommands::convertAgain() {
+    convert(!listingSource_ || listingSource_->withCredits ? From::Button : From::Menu);
+}
+
+bool EditorCommands::hasUnsavedWork() const {
+    if (!savedSprite_)
+        return document().frameCount() > 1 || anyPixelSet(document());
+    return !(*savedSprite_ == document());
+}
+
+void EditorCommands::listingSaved() {
+    // The file holds the sprite the listing was made from, which may be older than the
+    // one on the grid; an emptied box holds none.
+    if (listingSource_)
+        savedSprite_ = listingSource_->sprite;
+    else
+        savedSprite_.reset();
 }
 
 void EditorCommands::paintPixel(QPoint cell, int value) {
@@ -291,6 +330,7 @@ void EditorCommands::openSprite(const SpriteDocument& sprite) {
     // Clear and the sprite's frames make one step of the history.
     history_.push(new ReplaceFramesStep(shown_, sprite));
     unlockPainting(From::Button);
+    savedSprite_ = document();
     emit controlsChanged();
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QUndoStack>
 #include <functional>
+#include <optional>
 
 #include "Palette.h"
 #include "ShownDocument.h"
@@ -84,6 +85,19 @@ public:
     void clear(From from);
     // The listing of every frame; the button adds the credit lines, the menu item does not.
     void convert(From from);
+    // Whether the listing box no longer shows the sprite: it differs from what the last
+    // Convert converted (a change undone counts as none), or, with no Convert since the
+    // box was last emptied, some pixel is set. Save and Print ask first when it is.
+    bool listingIsOutOfDate() const;
+    // Convert as the last one did, with the credit lines or without; with them when the
+    // box was emptied since.
+    void convertAgain();
+
+    // Whether the sprite differs from the file last saved or opened; never saved, any set
+    // pixel or a second frame counts. The colours are no part of it. New asks before it throws such work away.
+    bool hasUnsavedWork() const;
+    // Save tells it has written the listing box to a file.
+    void listingSaved();
 
     // A press on the grid's cell: sets (1) or clears (0) its pixel in the shown frame,
     // inside the sprite only.
@@ -160,6 +174,15 @@ private:
     Colour brush_ = Colour::Black;
     Colour background_ = Colour::White;
     MainWindowControls controls_;
+    // What the listing box was made from, and whether with the credit lines; none while
+    // the box holds no Convert.
+    struct ListingSource {
+        SpriteDocument sprite;
+        bool withCredits = true;
+    };
+    std::optional<ListingSource> listingSource_;
+    // What the file last saved or opened holds; none when no file holds a sprite.
+    std::optional<SpriteDocument> savedSprite_;
     QStringList listingLines_;
     QUndoStack history_;
 };

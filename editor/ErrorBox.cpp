@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPushButton>
 #include <exception>
 
 #include "CentredMessageBox.h"
@@ -22,6 +23,8 @@ void showErrorBox(const QString& message) {
                           applicationTitle(QCoreApplication::applicationFilePath()),
                           errorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
+    // The button reads "OK" whatever language Qt's own texts speak.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }
 

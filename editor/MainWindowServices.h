@@ -12,7 +12,7 @@ class TForm1;
 struct MainWindowServices {
     std::function<void()> showSplashModally;     // from FormShow, at start and after New
     std::function<void()> showAbout;             // N12
-    std::function<void()> save;                  // Button3Click, N6Click
+    std::function<bool()> save;                  // Button3Click, N6Click; true once written
     std::function<void()> print;                 // Button4Click, N7Click
     std::function<void()> showAnimationPreview;  // the frames menu's preview
 };

@@ -17,11 +17,14 @@
 #include <QShowEvent>
 
 #include "CloseQuestion.h"
+#include "ConvertQuestion.h"
+#include "DiscardQuestion.h"
 #include "EditableDropDown.h"
 #include "ErrorBox.h"
 #include "Failure.h"
 #include "FramePlacement.h"
 #include "HelpPage.h"
+#include "HelpWindow.h"
 #include "LabelText.h"
 #include "PixelGrid.h"
 #include "ScreenPlacement.h"
@@ -305,11 +308,19 @@ void TForm1::N9Click() {
 }
 
 void TForm1::Button3Click() {
-    runGuarded(services_.save);
+    saveListing();
 }
 
 void TForm1::N6Click() {
-    runGuarded(services_.save);
+    saveListing();
+}
+
+void TForm1::saveListing() {
+    runGuarded([this] {
+        if (bringListingUpToDate(this, commands_, ListingUse::Save) && services_.save &&
+            services_.save())
+            commands_.listingSaved();
+    });
 }
 
 void TForm1::Button4Click() {
@@ -323,6 +334,10 @@ void TForm1::N7Click() {
 // The print handles the window's events while it runs, so the window stays usable; what
 // would destroy the window meanwhile waits in afterPrint_ until the print has ended.
 void TForm1::printListing() {
+    bool goOn = false;
+    runGuarded([&] { goOn = bringListingUpToDate(this, commands_, ListingUse::Print); });
+    if (!goOn)
+        return;
     const bool outermost = !printing_;
     printing_ = true;
     runGuarded(services_.print);
@@ -343,6 +358,8 @@ void TForm1::N4Click() {
         afterPrint_ = [this] { N4Click(); };
         return;
     }
+    if (commands_.hasUnsavedWork() && !askToDiscardWork(this))
+        return;
     runGuarded([this] {
         auto* next = new TForm1(servicesFactory_);
         mainWindowSlot() = next;
@@ -359,10 +376,11 @@ void TForm1::N10Click() {
 }
 
 void TForm1::N11Click() {
-    runGuarded([] {
+    runGuarded([this] {
         const QString page = findHelpPage(programFolder());
-        if (!page.isEmpty())
-            openInBrowser(QUrl::fromLocalFile(page));
+        // Where no browser can be started, the page shows in a window of the program's.
+        if (!page.isEmpty() && !openInBrowser(QUrl::fromLocalFile(page)))
+            showHelpWindow(*this, page);
     });
 }
 

@@ -85,6 +85,7 @@ private:
     void showListing();
     // The program's caption, and the shown frame and the count where there are several.
     void showTitle();
+    void saveListing();
     void printListing();
     void askBeforeLogOff(QSessionManager& manager);
 

@@ -168,6 +168,13 @@ void TForm1::createMenu() {
     QMenu* help = addMenu(menuBar(), QStringLiteral("Справка"));
     N11 = menuItem(help, "N11", QStringLiteral("Помощь"));
     N12 = menuItem(help, "N12", QStringLiteral("О программе"));
+    // The keys users expect, shown beside the captions; a disabled item's key does nothing.
+    for (auto [item, keys] : {std::pair{N4, Qt::CTRL | Qt::Key_N},
+                              {N6, Qt::CTRL | Qt::Key_S},
+                              {N7, Qt::CTRL | Qt::Key_P},
+                              {N10, Qt::CTRL | Qt::Key_Q},
+                              {N11, QKeyCombination(Qt::Key_F1)}})
+        item->setShortcut(keys);
 }
 
 void TForm1::orderTabStops() {

@@ -25,18 +25,19 @@ ListingSaver::~ListingSaver() {
     delete dialog_.data();
 }
 
-void ListingSaver::save(const QStringList& listingLines) {
+bool ListingSaver::save(const QStringList& listingLines) {
     QFileDialog& dialog = *dialog_;
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     // Offer the path chosen last again; cancelling never changes it.
     dialog.selectFile(lastPath_);
     if (!runDialog_(dialog))
-        return;
+        return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.front().isEmpty())
-        return;
+        return false;
     lastPath_ = chosen.front();
     writeFileSafely(lastPath_, listingFileBytes(listingLines));
+    return true;
 }
 
 }  // namespace vexilor

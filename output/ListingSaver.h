@@ -25,8 +25,9 @@ public:
     ListingSaver& operator=(const ListingSaver&) = delete;
 
     // Writes `listingLines` (the listing's real lines, not as the box wraps them) to the
-    // file the user chooses; does nothing when the dialog is cancelled. Throws Failure.
-    void save(const QStringList& listingLines);
+    // file the user chooses and says whether it did; does nothing when the dialog is
+    // cancelled. Throws Failure.
+    bool save(const QStringList& listingLines);
 
     QFileDialog& SaveDialog1() { return *dialog_; }
     void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }

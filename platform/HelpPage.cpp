@@ -25,8 +25,8 @@ QString findHelpPage(const QString& programFolder) {
     return {};
 }
 
-void openInBrowser(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool openInBrowser(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace vexilor

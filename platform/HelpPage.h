@@ -14,7 +14,8 @@ QString programFolder();
 // else in the installed share folder. Empty when neither exists.
 QString findHelpPage(const QString& programFolder);
 
-// Opens a page in the user's default browser. A failure is not reported.
-void openInBrowser(const QUrl& url);
+// Opens a page in the user's default browser. False where none could be started (no
+// browser, nothing to start one with).
+bool openInBrowser(const QUrl& url);
 
 }  // namespace vexilor

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPointer>
 #include <QScopeGuard>
@@ -51,6 +52,8 @@ TForm2::TForm2(std::function<QWidget*()> currentMainWindow)
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
     setAutoFillBackground(true);
+    // It takes the keyboard whenever it is shown, so that the keys can dismiss it.
+    setFocusPolicy(Qt::StrongFocus);
 
     const QImage picture = loadTitlePicture();
     Image1 = new PictureLabel(this);
@@ -125,6 +128,18 @@ void TForm2::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    const bool dismissing = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+                            event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (!dismissing) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A key held down dismisses once.
+    if (!event->isAutoRepeat())
+        Image1Click(this);
+}
+
 void TForm2::placeAtFirstShowing() {
     if (placed_)
         return;
@@ -134,6 +149,7 @@ void TForm2::placeAtFirstShowing() {
 
 void TForm2::Show() {
     placeAtFirstShowing();
+    setFocus();
     bringToFront(*this);
 }
 
@@ -152,7 +168,8 @@ TForm2::ModalResult TForm2::ShowModal() {
     });
     modalResult_ = ModalResult::None;
     placeAtFirstShowing();
-    show();
+    setFocus();
+    bringToFront(*this);
     // Close gives the run its result and ends the loop. The end of the program stops
     // every loop without a result; that counts as Cancel too.
     if (modalResult_ == ModalResult::None)

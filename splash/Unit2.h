@@ -53,6 +53,8 @@ public:
 protected:
     // A close request from the desktop: no fade-out, the main window stays where it is.
     void closeEvent(QCloseEvent* event) override;
+    // Escape, Enter and Space dismiss it as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyAlphaState();

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringEncoder>
+#include <cerrno>
+#include <clocale>
+#include <cstring>
 
 #include "Failure.h"
 
@@ -21,10 +24,17 @@ QString trimmedReason(QString reason) {
     return reason;
 }
 
+// Called right after the failing call, while errno still holds its reason: the system's
+// own words, in English whatever language Qt's translation gives its error texts.
 [[noreturn]] void failToCreate(const QString& path, const QString& reason) {
+    const int error = errno;
+    static const locale_t english = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const QString system = error != 0 && english != locale_t(0)
+                               ? QString::fromLocal8Bit(strerror_l(error, english))
+                               : reason;
     const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     throw Failure(QStringLiteral("Cannot create file \"%1\". %2")
-                      .arg(absolute, trimmedReason(reason))
+                      .arg(absolute, trimmedReason(system))
                       .toStdString());
 }
 

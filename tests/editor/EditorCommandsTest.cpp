@@ -248,3 +248,63 @@ TEST(EditingFrames, EachFrameEditIsOneStepThatUndoesToTheFrameShownWhenItWasMade
     commands.chooseWidth("1");
     EXPECT_EQ(framesOf(commands), "*1 / 1 / 1");
 }
+
+// Whether Save and Print would ask to convert again, and New to discard the sprite, after
+// each step of a user's road; and whether the listing carries the credit lines.
+TEST(KeepingTheListingAndTheFileUpToDate, OnlyTheSizeAndThePixelsCount) {
+    EditorCommands commands("/");
+    commands.chooseWidth("8");
+    commands.chooseHeight("8");
+    commands.chooseBrush("0 - Черный");
+    commands.chooseBackground("7 - Белый");
+    vexilor::SpriteStore opened;
+    opened.setPixel(7, 7, 1);
+    const auto credited = [&] { return commands.listingLines().join('|').contains("Vexilor"); };
+    const struct {
+        const char* step;
+        std::function<void()> run;
+        bool outOfDate, unsaved;
+    } road[] = {
+        {"clear", [&] { commands.clear(From::Button); }, false, false},
+        {"paint",
+         [&] {
+             commands.paintPixel({1, 1}, 1);
+         },
+         true, true},
+        {"convert from the menu", [&] { commands.convert(From::Menu); }, false, true},
+        {"another brush", [&] { commands.chooseBrush("2 - Красный"); }, false, true},
+        {"paint again",
+         [&] {
+             commands.paintPixel({2, 2}, 1);
+         },
+         true, true},
+        {"undo", [&] { commands.history().undo(); }, false, true},
+        {"saved", [&] { commands.listingSaved(); }, false, false},
+        {"wider", [&] { commands.chooseWidth("16"); }, true, true},
+        {"narrow again", [&] { commands.chooseWidth("8"); }, false, false},
+        {"paint a third",
+         [&] {
+             commands.paintPixel({3, 3}, 1);
+         },
+         true, true},
+        {"saved as it was", [&] { commands.listingSaved(); }, true, true},
+        {"convert again", [&] { commands.convertAgain(); }, false, true},
+        {"saved converted", [&] { commands.listingSaved(); }, false, false},
+        {"clear, emptying the box", [&] { commands.clear(From::Menu); }, false, true},
+        {"clear undone", [&] { commands.history().undo(); }, true, false},
+        {"saved empty box", [&] { commands.listingSaved(); }, true, true},
+        {"converted after emptying", [&] { commands.convertAgain(); }, false, true},
+        {"opened", [&] { commands.openSprite(vexilor::SpriteDocument(opened)); }, true, false},
+    };
+    for (const auto& [step, run, outOfDate, unsaved] : road) {
+        run();
+        EXPECT_EQ(commands.listingIsOutOfDate(), outOfDate) << step;
+        EXPECT_EQ(commands.hasUnsavedWork(), unsaved) << step;
+        if (std::string(step) == "convert again") {
+            EXPECT_FALSE(credited()) << "as the last Convert, from the menu";
+        }
+        if (std::string(step) == "converted after emptying") {
+            EXPECT_TRUE(credited()) << "no Convert since the box was emptied";
+        }
+    }
+}

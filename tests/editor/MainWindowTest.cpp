@@ -18,8 +18,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -61,6 +63,14 @@ protected:
         window = new TForm1([this](TForm1&) {
             vexilor::MainWindowServices services;
             services.showSplashModally = [this] { ++splashShown; };
+            // What Save and Print would write: the listing at that moment.
+            services.save = [this] {
+                outputs << "saved:" + vexilor::currentMainWindow()->memo().toPlainText();
+                return true;
+            };
+            services.print = [this] {
+                outputs << "printed:" + vexilor::currentMainWindow()->memo().toPlainText();
+            };
             return services;
         });
         window->show();
@@ -144,8 +154,41 @@ protected:
         QCoreApplication::sendEvent(window, &dropped);
     }
 
+    // Answers each message box with its button of that text, or with Esc where it has
+    // none; keeps the box's text, its buttons left to right and the one with the focus.
+    std::unique_ptr<ModalAnswer> answerWith(const QString& answer) {
+        return std::make_unique<ModalAnswer>([this, answer](QWidget& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            QList<QAbstractButton*> buttons = box.buttons();
+            std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) {
+                return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+            });
+            QStringList seen{box.text()};
+            for (const QAbstractButton* shown : buttons)
+                seen << shown->text() + (shown->hasFocus() ? "*" : "");
+            asked << seen.join('|');
+            if (const QPushButton* chosen = buttonCalled(box, answer))
+                QTest::mouseClick(const_cast<QPushButton*>(chosen), Qt::LeftButton);
+            else
+                QTest::keyClick(&box, Qt::Key_Escape);
+        });
+    }
+    // Once a message box has gone: the test's X server has no window manager to hand the
+    // window the keyboard back, as a desktop does.
+    bool activeAgain() {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    }
+    void newWindow() {
+        child<QAction>("N4")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window = vexilor::currentMainWindow();
+    }
+
     QPointer<TForm1> window;
     int splashShown = 0;
+    QStringList outputs;  // what Save and Print took
+    QStringList asked;    // the questions answered by answerWith
 };
 
 }  // namespace
@@ -361,6 +404,7 @@ TEST_F(MainWindow, NewGivesAFreshWindowInTheStartState) {
     readyToPaint();
     clickCell(Qt::LeftButton, 4, 4);
     click("Button2");
+    const auto yes = answerWith("Да");
     child<QAction>("N4")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
@@ -459,6 +503,7 @@ TEST_F(MainWindow, EditingStepsUndoneAndRedoneAndACopyPastedIntoANewWindowShowAs
 
     child("StringGrid1")->setFocus();
     keys(Qt::CTRL | Qt::Key_C);
+    const auto yes = answerWith("Да");
     child<QAction>("N4")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     window = vexilor::currentMainWindow();
@@ -601,4 +646,137 @@ TEST_F(MainWindow, EachDrawingToolDrawsItsShapeWhileDraggingAndOneUndoTakesItBac
     child("ComboBox3")->setFocus();
     keys(Qt::Key_D);
     EXPECT_TRUE(child<QAction>("LineTool")->isChecked());
+}
+
+// Painted after Convert, the sprite is no longer the listing's: Save and Print ask first,
+// and converting again gives the listing of what the grid shows.
+TEST_F(MainWindow, SaveAndPrintOfferToConvertAgainOnlyWhileTheSpriteDiffersFromTheListing) {
+    readyToPaint();
+    clickCell(Qt::LeftButton, 1, 1);
+    click("Button2");
+    clickCell(Qt::LeftButton, 2, 2);
+    const QString question =
+        "Спрайт изменился после перевода, и листинг его не показывает. Перевести спрайт "
+        "заново?|Перевести заново*|";
+    const QString rowTwo = "\n    0010000000000000\n";
+    const struct {
+        std::function<void()> command;
+        QString answer, asks, took;  // asks: the buttons after the first; took: "" for nothing
+    } steps[] = {
+        {[&] { click("Button3"); }, "Отмена", "Сохранить как есть|Отмена", ""},
+        {[&] { click("Button4"); }, "Печатать как есть", "Печатать как есть|Отмена", "printed:old"},
+        {[&] { child<QAction>("N6")->trigger(); }, "Перевести заново", "Сохранить как есть|Отмена",
+         "saved:new"},
+        {[&] { click("Button4"); }, "", "", "printed:new"},
+        {[&] {
+             ASSERT_TRUE(activeAgain());
+             clickCell(Qt::LeftButton, 3, 3);
+             QTest::keyClick(window->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+             child<QAction>("N6")->trigger();
+         },
+         "", "", "saved:new"},  // a change undone is none
+    };
+    for (const auto& [command, answer, asks, took] : steps) {
+        asked.clear();
+        outputs.clear();
+        const auto answering = answerWith(answer);
+        command();
+        EXPECT_EQ(asked.join(""), asks.isEmpty() ? "" : question + asks);
+        ASSERT_EQ(outputs.size(), took.isEmpty() ? 0 : 1) << took.toStdString();
+        if (!took.isEmpty()) {
+            EXPECT_EQ(outputs[0].section(':', 0, 0), took.section(':', 0, 0));
+            EXPECT_EQ(outputs[0].contains(rowTwo), took.endsWith("new")) << took.toStdString();
+            EXPECT_TRUE(outputs[0].contains("Vexilor")) << "with the credits, as converted";
+        }
+    }
+}
+
+TEST_F(MainWindow, NewAsksBeforeDiscardingAnUnsavedSpriteAndNoKeepsIt) {
+    readyToPaint();
+    clickCell(Qt::LeftButton, 5, 5);
+    const QString question = "Спрайт не сохранён. Начать новый и потерять его?|Да|Нет*";
+    const QPointer<TForm1> painted = window;
+    const struct {
+        std::function<void()> before;
+        QString answer, asks;
+        bool kept;
+    } steps[] = {
+        {[] {}, "Нет", question, true},
+        {[&] {
+             const auto convertAgain = answerWith("Перевести заново");
+             click("Button3");                  // saved as converted again
+             pick("ComboBox3", "2 - Красный");  // colours are no part of the sprite
+         },
+         "", "", false},
+    };
+    for (const auto& [before, answer, asks, kept] : steps) {
+        before();
+        asked.clear();
+        const auto answering = answerWith(answer);
+        newWindow();
+        EXPECT_EQ(asked.join(""), asks);
+        EXPECT_EQ(window == painted, kept);
+        ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window));
+        EXPECT_EQ(cellsShowing(kept ? QColor(0, 255, 0) : QColor(Qt::white)),
+                  kept ? 1 : 64 * 64 - 1);
+    }
+}
+
+TEST_F(MainWindow, TheFileAndHelpItemsKeepTheirCaptionsAndTheirKeysWorkOnlyWhileEnabled) {
+    const std::pair<const char*, QString> items[] = {{"N4", "Новый|Ctrl+N"},
+                                                     {"N6", "Сохранить как|Ctrl+S"},
+                                                     {"N7", "Распечатать|Ctrl+P"},
+                                                     {"N10", "Выход|Ctrl+Q"},
+                                                     {"N11", "Помощь|F1"}};
+    for (const auto& [name, shown] : items) {
+        const auto* item = child<QAction>(name);
+        EXPECT_EQ(item->text() + "|" + item->shortcut().toString(), shown);
+    }
+    const auto press = [this](QKeyCombination keys) {
+        QTest::keyClick(window->windowHandle(), keys.key(), keys.keyboardModifiers());
+    };
+    press(Qt::CTRL | Qt::Key_S);
+    press(Qt::CTRL | Qt::Key_P);
+    EXPECT_TRUE(outputs.isEmpty()) << "Save and Print are not usable yet";
+    readyToPaint();
+    child<QAction>("N8")->trigger();  // the menu's Clear unlocks its Print
+    press(Qt::CTRL | Qt::Key_S);
+    press(Qt::CTRL | Qt::Key_P);
+    EXPECT_EQ(outputs, QStringList({"saved:", "printed:"}));
+
+    const auto no = answerWith("&No");
+    press(Qt::CTRL | Qt::Key_Q);
+    EXPECT_EQ(asked, QStringList({"Вы действительно ходите закрыть?|&Yes*|&No"}));
+    ASSERT_TRUE(window && activeAgain());
+    press(Qt::CTRL | Qt::Key_N);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(splashShown, 2);
+}
+
+// Undo, and redo by either key, act on the sprite wherever the keyboard is, but in a box
+// whose text the user has typed, where they take back the typing.
+TEST_F(MainWindow, UndoAndRedoKeysActOnTheSpriteWhereverTheFocusIsButInATextBox) {
+    readyToPaint();
+    const auto press = [this](QKeyCombination keys) {
+        QTest::keyClick(window->windowHandle(), keys.key(), keys.keyboardModifiers());
+    };
+    const std::pair<const char*, bool> places[] = {
+        {"StringGrid1", true}, {"Memo1", true},      {"Button1", true},   {"Button5", true},
+        {"ComboBox1", true},   {"ComboBox4", false}, {"ComboBox3", false}};
+    for (const auto& [place, theSprites] : places) {
+        clickCell(Qt::LeftButton, 6, 6);
+        child(place)->setFocus();
+        if (!theSprites) {  // a letter deleted, which the box can take back
+            QTest::keyClick(child(place), Qt::Key_Home);
+            QTest::keyClick(child(place), Qt::Key_Delete);
+        }
+        press(Qt::CTRL | Qt::Key_Z);
+        EXPECT_EQ(shownFill(6, 6) == QColor(0, 255, 0), !theSprites) << place;
+        press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        press(Qt::CTRL | Qt::Key_Z);
+        press(Qt::CTRL | Qt::Key_Y);
+        EXPECT_EQ(shownFill(6, 6), QColor(0, 255, 0)) << place;
+        clickCell(Qt::RightButton, 6, 6);
+    }
 }

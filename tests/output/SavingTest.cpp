@@ -5,8 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -85,6 +88,26 @@ TEST_F(SavingTheListing, TheDialogOffersThePathChosenLastButNotACancelledOne) {
     save(QStringLiteral("c.txt"), {});
     EXPECT_EQ(offered, QStringList({"", "a.txt", "a.txt"}));
     EXPECT_THAT(folderEntries(), ElementsAre("a.txt", "c.txt"));
+}
+
+// Qt's own texts of the dialog read in Russian, as the program's own do, whatever the
+// locale; the filter is the program's.
+TEST_F(SavingTheListing, TheDialogSpeaksRussian) {
+    QStringList shown;
+    saver.setDialogRunner([&](QFileDialog& dialog) {
+        for (const char* name : {"buttonBox", "fileNameLabel", "fileTypeLabel", "lookInLabel"}) {
+            const QObject* part = dialog.findChild<QObject*>(QString::fromLatin1(name));
+            for (const auto* button : part->findChildren<QPushButton*>())
+                shown << button->text();
+            if (const auto* label = qobject_cast<const QLabel*>(part))
+                shown << label->text();
+        }
+        shown << dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText();
+        return false;
+    });
+    saver.save({});
+    EXPECT_EQ(shown.join('|'),
+              "&Сохранить|Отмена|&Имя файла:|Типы файлов:|Перейти к:|Текстовый файл");
 }
 
 // Places that cannot take the file whoever runs the test (permission bits do not stop

@@ -19,7 +19,13 @@ namespace {
 
 // Places of the controls in the main window's client area, below the menu bar.
 const QPoint kWidthBox(656, 26), kHeightBox(760, 26), kBrushBox(752, 82), kBackgroundBox(752, 106),
-    kClearButton(676, 172), kSaveButton(780, 172), kExitWithoutSavingButton(728, 588);
+    kClearButton(676, 172), kConvertButton(676, 196), kSaveButton(780, 172),
+    kExitWithoutSavingButton(728, 588);
+
+// The middle of a cell of the pixel grid, whose cells are 9 pixels apart from (24, 24).
+QPoint gridCell(int column, int row) {
+    return QPoint(24 + 9 * column + 4, 24 + 9 * row + 4);
+}
 
 // A user who has never run the program: a home of nothing but its folders.
 class AFreshHome : public testing::Test {
@@ -38,6 +44,16 @@ protected:
         while (found.hasNext())
             files << QDir(home.path()).relativeFilePath(found.next());
         return files;
+    }
+
+    // Starts the program, dismisses its splash window with Escape and answers where the
+    // main window's client area begins, below the menu bar; a null point if it did not show.
+    QPoint startPastTheSplash(RunningProgram& program) {
+        EXPECT_FALSE(program.waitForWindow(QStringLiteral("Form2")).isEmpty());
+        program.pressKeys(QStringLiteral("Escape"));
+        const QRect window = program.waitForWindow(QStringLiteral("Vexilor ver.2.0"));
+        EXPECT_FALSE(window.isEmpty()) << "Escape did not dismiss the splash window";
+        return window.isEmpty() ? QPoint() : window.topLeft() + QPoint(0, window.height() - 633);
     }
 
     QTemporaryDir home;
@@ -138,6 +154,50 @@ TEST_F(AFreshHome, UnderAWindowManagerTheWindowIsCentredActiveAndAsksBeforeClosi
     program.click(outer.topRight() + QPoint(-frame[2].toInt() / 2, frame[2].toInt() / 2));
     ASSERT_FALSE(program.waitForWindow(QStringLiteral("Information")).isEmpty());
     program.pressKeys(QStringLiteral("Return"));
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
+// The user paints after Convert and saves: asked, the default answer converts the sprite
+// again, and the file holds what the grid shows.
+TEST_F(AFreshHome, APixelPaintedAfterConvertIsInTheFileSavedAfterConvertingAgain) {
+    RunningProgram program(QStringLiteral(EDITOR_PROGRAM), environment);
+    const QPoint client = startPastTheSplash(program);
+    ASSERT_FALSE(client.isNull());
+    for (const auto& [box, text] :
+         {std::pair{kWidthBox, "8"}, {kHeightBox, "8"}, {kBrushBox, "0"}, {kBackgroundBox, "7"}}) {
+        program.click(client + box);
+        program.pressKeys(QStringLiteral("ctrl+a"));
+        program.type(QString::fromLatin1(text));
+    }
+    for (QPoint place : {kClearButton, gridCell(1, 1), kConvertButton, gridCell(2, 2), kSaveButton})
+        program.click(client + place);
+    ASSERT_FALSE(program.waitForWindow(QStringLiteral("Vexilor")).isEmpty()) << "no question";
+    program.pressKeys(QStringLiteral("Return"));
+    const QString saved = home.filePath(QStringLiteral("sprite.txt"));
+    program.pressKeys(QStringLiteral("ctrl+a"));
+    program.type(saved);
+    program.pressKeys(QStringLiteral("Return"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(saved); }, 20000));
+    EXPECT_TRUE(readFile(saved).contains("    01000000\r\n    00100000\r\n"))
+        << readFile(saved).toStdString();
+    program.click(client + kExitWithoutSavingButton);
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
+// Where nothing can start a browser (no xdg-open nor any browser on the PATH), F1 shows
+// the help page in a window of the program's own.
+TEST_F(AFreshHome, WithoutABrowserF1ShowsTheHelpPageInAWindowOfItsOwn) {
+    environment.insert(QStringLiteral("PATH"), home.path());
+    environment.remove(QStringLiteral("BROWSER"));
+    environment.remove(QStringLiteral("DEFAULT_BROWSER"));
+    RunningProgram program(QStringLiteral(EDITOR_PROGRAM), environment);
+    const QPoint client = startPastTheSplash(program);
+    ASSERT_FALSE(client.isNull());
+    program.pressKeys(QStringLiteral("F1"));
+    const QRect help = program.waitForWindow(QStringLiteral("Помощь"));
+    EXPECT_FALSE(help.isEmpty()) << program.errorOutput().toStdString();
+    EXPECT_EQ(help.topLeft(), centredOnTheScreen(help.size()));
+    program.click(client + kExitWithoutSavingButton);
     EXPECT_EQ(program.waitForExit(), 0);
 }
 

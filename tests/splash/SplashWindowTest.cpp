@@ -253,3 +253,21 @@ TEST(EndingTheProgram, DuringTheStartUpSplashEndsItsModalRun) {
     EXPECT_FALSE(program.form2().inModalRun());
     EXPECT_TRUE(program.form1->isEnabled());
 }
+
+// At start, after New and for About, Escape, Enter (either key) and Space dismiss the
+// splash window as a click does. (That it has the keyboard at start is seen in the
+// program's own test, which presses Escape through the X server.)
+TEST(TheKeyboard, DismissesTheSplashWindowWithEscapeEnterOrSpace) {
+    Program program;
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        program.form1 = std::make_unique<StandInMainWindow>(program.splash);
+        program.showMainWindow([&] { QTest::keyClick(&program.form2(), key); });
+        EXPECT_FALSE(program.form2().isVisible()) << key;
+        EXPECT_TRUE(isOnScreen(*program.form1)) << key;
+    }
+    program.splash.about();
+    QTest::keyClick(&program.form2(), Qt::Key_A);
+    EXPECT_TRUE(program.form2().isVisible()) << "other keys do nothing";
+    QTest::keyClick(&program.form2(), Qt::Key_Escape);
+    EXPECT_FALSE(program.form2().isVisible());
+}

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "QtTranslations.h"
 #include "TestDisplays.h"
 #include "TestHome.h"
 
@@ -72,5 +73,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
+    // Qt's own texts in Russian, as the program has them: the texts the program fixes are
+    // checked against what the translation would make of them.
+    if (!vexilor::translateQtIntoRussian()) {
+        std::fprintf(stderr, "%s: Qt's Russian translation is not installed (tools/setup)\n",
+                     argv[0]);
+        return 1;
+    }
     return RUN_ALL_TESTS();
 }
