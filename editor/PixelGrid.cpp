@@ -8,6 +8,7 @@
 #include <array>
 
 #include "EditorCommands.h"
+#include "GridAccessible.h"
 #include "GridGeometry.h"
 #include "Palette.h"
 
@@ -49,6 +50,9 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
       shownRevision_(store_.pixelRevision()),
       shownBrush_(store_.brushColour()),
       background_(commands.controls().StringGrid1.colour) {
+    // Before anything that a screen reader hears of, which would give the grid the
+    // accessibility of a plain widget for good.
+    installGridAccessibility();
     setFixedSize(grid::kSide, grid::kSide);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted on each paint event, so Qt need not clear the area first.
@@ -72,6 +76,7 @@ void PixelGrid::showPixels(const QRect& cells) {
         return;
     shownRevision_ = store_.pixelRevision();
     update(grid::cellsRect(cells));
+    announcePixels(*this, cells);
 }
 
 void PixelGrid::paintEvent(QPaintEvent* event) {
@@ -157,6 +162,7 @@ void PixelGrid::keyPressEvent(QKeyEvent* event) {
 void PixelGrid::focusInEvent(QFocusEvent* event) {
     update(grid::cellRect(cursor_.current()));
     QWidget::focusInEvent(event);
+    announceCurrentCell(*this);
 }
 
 void PixelGrid::focusOutEvent(QFocusEvent* event) {
@@ -184,6 +190,8 @@ void PixelGrid::changeCursor(Change change) {
     change(cursor_);
     if (cursor_ == before)
         return;
+    if (cursor_.current() != before.current())
+        announceCurrentCell(*this);
     QRegion dirty(grid::cellsRect(before.selection()));
     dirty += grid::cellsRect(cursor_.selection());
     update(dirty);

@@ -30,6 +30,9 @@ class PixelGrid : public QWidget {
 public:
     explicit PixelGrid(EditorCommands& commands, QWidget* parent = nullptr);
 
+    const SpriteStore& store() const { return store_; }
+    const GridCursor& cursor() const { return cursor_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

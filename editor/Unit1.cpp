@@ -25,6 +25,7 @@
 #include "LabelText.h"
 #include "PixelGrid.h"
 #include "ScreenPlacement.h"
+#include "ScreenReaderNames.h"
 #include "SpriteFile.h"
 
 // Resources of a static library have to be registered by hand, outside any namespace.
@@ -100,6 +101,7 @@ TForm1::TForm1(MainWindowServicesFactory servicesFactory, QWidget* parent)
     createControls();
     createMenu();
     orderTabStops();
+    nameControlsForScreenReaders(*this);
     bindControls();
     connectHandlers();
     ComboBox1->setTextQuietly(commands_.controls().ComboBox1.text);
