@@ -161,7 +161,8 @@ QJsonObject screenReaderView(const QProcessEnvironment& environment, const QStri
 // A known sprite, 24 x 16 so that rows and columns cannot be mistaken for each other,
 // opened from the command line: the screen reader finds every pixel of the field in its
 // cell, checked where it is set, the cells named as the listing names them, the labels and
-// swatches named; a pixel then painted with the mouse reads set, in the focused cell.
+// swatches named; a pixel then painted with the mouse is heard as its cell checked and
+// focused, and reads set, in the focused cell.
 TEST_F(AFreshHome, AScreenReaderReadsTheGridsPixelsAndThePaintedOneInTheFocusedCell) {
     ASSERT_TRUE(environment.contains(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")))
         << "this test needs a session where a screen reader listens; run it through ctest";
@@ -203,11 +204,23 @@ TEST_F(AFreshHome, AScreenReaderReadsTheGridsPixelsAndThePaintedOneInTheFocusedC
 
     // The client area begins below the menu bar, the grid 24 pixels into it.
     const QPoint grid = window.topLeft() + QPoint(24, window.height() - 633 + 24);
+    QProcess listener;
+    listener.setProcessEnvironment(environment);
+    listener.start(QStringLiteral(SCREEN_READER_VIEW), {"--hear", "2"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listener.canReadLine(); }, 30000))
+        << listener.readAllStandardError().toStdString();
+    ASSERT_EQ(listener.readLine(), "listening\n");
     program.click(grid + QPoint(20 * 9 + 4, 12 * 9 + 4));
+    ASSERT_TRUE(listener.waitForFinished(30000));
+    const QString cell = "C2, столбец 5, строка 5";
+    EXPECT_EQ(QString::fromUtf8(listener.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+              QStringList({"object:state-changed:checked 1 " + cell, "focus: 0 " + cell}))
+        << listener.readAllStandardError().toStdString();
+
     pixels[12][20] = u'1';
     const QJsonObject painted = screenReaderView(environment, {});
     EXPECT_EQ(painted["pixels"].toVariant().toStringList(), pixels);
-    EXPECT_EQ(painted["focused"].toString(), "C2, столбец 5, строка 5");
+    EXPECT_EQ(painted["focused"].toString(), cell);
 }
 
 // Only where the user chose nothing, and an X server is there, is X11 asked for first.
