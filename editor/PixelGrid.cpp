@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "EditorCommands.h"
+#include "GridAccessible.h"
 #include "GridGeometry.h"
 #include "Palette.h"
 
@@ -56,6 +57,9 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
       shownBrush_(commands.brush()),
       background_(commands.controls().StringGrid1.colour),
       tools_(commands) {
+    // Before anything that a screen reader hears of, which would give the grid the
+    // accessibility of a plain widget for good.
+    installGridAccessibility();
     setFixedSize(grid::kSide, grid::kSide);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted on each paint event, so Qt need not clear the area first.
@@ -83,6 +87,7 @@ void PixelGrid::showPixels(const QRect& cells) {
         return;
     shownPixels_ = commands_.shownPixels();
     update(grid::cellsRect(cells));
+    announcePixels(*this, cells);
 }
 
 void PixelGrid::paintEvent(QPaintEvent* event) {
@@ -173,6 +178,7 @@ void PixelGrid::keyPressEvent(QKeyEvent* event) {
 void PixelGrid::focusInEvent(QFocusEvent* event) {
     update(grid::cellRect(cursor_.current()));
     QWidget::focusInEvent(event);
+    announceCurrentCell(*this);
 }
 
 void PixelGrid::focusOutEvent(QFocusEvent* event) {
@@ -195,6 +201,8 @@ void PixelGrid::changeCursor(Change change) {
     change(cursor_);
     if (cursor_ == before)
         return;
+    if (cursor_.current() != before.current())
+        announceCurrentCell(*this);
     QRegion dirty(grid::cellsRect(before.selection()));
     dirty += grid::cellsRect(cursor_.selection());
     update(dirty);

@@ -35,6 +35,8 @@ public:
     explicit PixelGrid(EditorCommands& commands, QWidget* parent = nullptr);
 
     DrawingTools& tools() { return tools_; }
+    const EditorCommands& commands() const { return commands_; }
+    const GridCursor& cursor() const { return cursor_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

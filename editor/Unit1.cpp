@@ -28,6 +28,7 @@
 #include "LabelText.h"
 #include "PixelGrid.h"
 #include "ScreenPlacement.h"
+#include "ScreenReaderNames.h"
 #include "SpriteFile.h"
 
 // Resources of a static library have to be registered by hand, outside any namespace.
@@ -102,6 +103,7 @@ TForm1::TForm1(MainWindowServicesFactory servicesFactory, QWidget* parent)
     createControls();
     createMenu();
     orderTabStops();
+    nameControlsForScreenReaders(*this);
     bindControls();
     connectHandlers();
     showControls();

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -778,5 +779,62 @@ TEST_F(MainWindow, UndoAndRedoKeysActOnTheSpriteWhereverTheFocusIsButInATextBox)
         press(Qt::CTRL | Qt::Key_Y);
         EXPECT_EQ(shownFill(6, 6), QColor(0, 255, 0)) << place;
         clickCell(Qt::RightButton, 6, 6);
+    }
+}
+
+// What a screen reader hears of the grid's cells, as Qt's accessibility is told it in a
+// session where one listens (tests/CMakeLists.txt).
+std::vector<std::pair<QAccessible::Event, QString>> heardOfCells;
+
+void hearCells(QAccessibleEvent* event) {
+    QAccessibleInterface* object = event->accessibleInterface();
+    if (object != nullptr && object->role() == QAccessible::Cell)
+        heardOfCells.emplace_back(event->type(), object->text(QAccessible::Name));
+}
+
+TEST_F(MainWindow, AScreenReaderHearsEachPaintedPixelAndMoveAndFindsTheControlsNamed) {
+    ASSERT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }))
+        << "this test needs a session where a screen reader listens; run it through ctest";
+    const auto previousHandler = QAccessible::installUpdateHandler(hearCells);
+    readyToPaint();
+    const auto accessible = [this](const char* name) {
+        return QAccessible::queryAccessibleInterface(child(name));
+    };
+    QAccessibleTableInterface* table = accessible("StringGrid1")->tableInterface();
+    ASSERT_NE(table, nullptr);
+    const QString cell = "B1, столбец 3, строка 5", below = "B1, столбец 3, строка 6";
+    const struct {
+        std::function<void()> step;
+        std::vector<std::pair<QAccessible::Event, QString>> heard;
+        bool set;  // the pixel of the cell
+    } steps[] = {
+        {[&] { clickCell(Qt::LeftButton, 10, 4); },
+         {{QAccessible::StateChanged, cell}, {QAccessible::Focus, cell}},
+         true},
+        {[&] { QTest::keyClick(child("StringGrid1"), Qt::Key_Down); },
+         {{QAccessible::Focus, below}},
+         true},
+        {[&] { clickCell(Qt::RightButton, 10, 4); }, {{QAccessible::StateChanged, cell}}, false},
+    };
+    for (const auto& [step, heard, set] : steps) {
+        heardOfCells.clear();
+        step();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(heardOfCells, heard);
+        EXPECT_EQ(table->cellAt(4, 10)->state().checked, set);
+    }
+    QAccessible::installUpdateHandler(previousHandler);
+
+    EXPECT_EQ(table->cellAt(5, 10)->state().focused, true);
+    for (const auto& [control, name] : {std::pair{"StringGrid1", "Пиксели спрайта"},
+                                        {"Memo1", "Листинг"},
+                                        {"Panel17", "Цвет кисти"},
+                                        {"Panel18", "Цвет фона"}})
+        EXPECT_EQ(accessible(control)->text(QAccessible::Name), name);
+    for (const auto& [label, box] :
+         {std::pair{"Label5", "ComboBox3"}, {"Label6", "ComboBox4"}, {"Label7", "ComboBox1"}}) {
+        const auto labelled = accessible(label)->relations(QAccessible::Labelled);
+        ASSERT_EQ(labelled.size(), 1) << label;
+        EXPECT_EQ(labelled.front().first, accessible(box)) << label;
     }
 }

@@ -5,6 +5,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -199,6 +203,84 @@ TEST_F(AFreshHome, WithoutABrowserF1ShowsTheHelpPageInAWindowOfItsOwn) {
     EXPECT_EQ(help.topLeft(), centredOnTheScreen(help.size()));
     program.click(client + kExitWithoutSavingButton);
     EXPECT_EQ(program.waitForExit(), 0);
+}
+
+// What a screen reader reads of the running program through the accessibility bus of the
+// test's own session (support/in-a-session-bus): the grid's table with the
+// names of the cells asked for by "ROW,COLUMN", as tests/program/screen-reader-view
+// tells it.
+QJsonObject screenReaderView(const QProcessEnvironment& environment, const QStringList& cells) {
+    QProcess reader;
+    reader.setProcessEnvironment(environment);
+    reader.start(QStringLiteral(SCREEN_READER_VIEW), cells);
+    const bool read = reader.waitForFinished(120000) && reader.exitCode() == 0;
+    EXPECT_TRUE(read) << reader.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
+}
+
+// A known sprite, 24 x 16 so that rows and columns cannot be mistaken for each other,
+// opened from the command line: the screen reader finds every pixel of the field in its
+// cell, checked where it is set, the cells named as the listing names them, the labels and
+// swatches named; a pixel then painted with the mouse is heard as its cell checked and
+// focused, and reads set, in the focused cell.
+TEST_F(AFreshHome, AScreenReaderReadsTheGridsPixelsAndThePaintedOneInTheFocusedCell) {
+    ASSERT_TRUE(environment.contains(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")))
+        << "this test needs a session where a screen reader listens; run it through ctest";
+    QImage sprite(24, 16, QImage::Format_RGB32);
+    sprite.fill(Qt::white);
+    QStringList pixels(64, QString(64, u'0'));
+    for (int row = 0; row < sprite.height(); ++row)
+        for (int column = 0; column < sprite.width(); ++column)
+            if ((column * 3 + row * 5) % 7 == 0) {
+                sprite.setPixel(column, row, qRgb(0, 0, 0));
+                pixels[row][column] = u'1';
+            }
+    const QString file = home.filePath(QStringLiteral("sprite.png"));
+    ASSERT_TRUE(sprite.save(file));
+    RunningProgram program(QStringLiteral(EDITOR_PROGRAM), environment, {file});
+    program.click(program.waitForWindow(QStringLiteral("Form2")).center());
+    const QRect window = program.waitForWindow(QStringLiteral("Vexilor ver.2.0"));
+    ASSERT_FALSE(window.isEmpty()) << program.errorOutput().toStdString();
+
+    const QJsonObject opened = screenReaderView(environment, {"0,0", "4,10", "63,63"});
+    EXPECT_EQ(opened["grid"].toString(), "Пиксели спрайта");
+    EXPECT_EQ(opened["rows"].toInt(), 64);
+    EXPECT_EQ(opened["columns"].toInt(), 64);
+    EXPECT_EQ(opened["cells"].toObject().toVariantMap(),
+              QVariantMap({{"0,0", "A1, столбец 1, строка 1"},
+                           {"4,10", "B1, столбец 3, строка 5"},
+                           {"63,63", "H8, столбец 8, строка 8"}}));
+    EXPECT_EQ(opened["pixels"].toVariant().toStringList(), pixels);
+    const QStringList names = opened["names"].toVariant().toStringList();
+    for (const char* name : {"Листинг", "Цвет кисти", "Цвет фона", "Размеры спрайта"})
+        EXPECT_TRUE(names.contains(QString::fromUtf8(name))) << name;
+    // A box is named by the text it shows, and told by the labels that label it.
+    EXPECT_EQ(opened["labels"].toObject().toVariantMap(),
+              QVariantMap({{"Размер: 24x16", "24"},
+                           {"Кисть: 0 - Черный", "0 - Черный"},
+                           {"Фон: 7 - Белый", "7 - Белый"},
+                           {"Цвет кисти:", "0 - Черный"},
+                           {"Цвет фона:", "7 - Белый"}}));
+
+    // The client area begins below the menu bar, the grid 24 pixels into it.
+    const QPoint grid = window.topLeft() + QPoint(24, window.height() - 633 + 24);
+    QProcess listener;
+    listener.setProcessEnvironment(environment);
+    listener.start(QStringLiteral(SCREEN_READER_VIEW), {"--hear", "2"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listener.canReadLine(); }, 30000))
+        << listener.readAllStandardError().toStdString();
+    ASSERT_EQ(listener.readLine(), "listening\n");
+    program.click(grid + QPoint(20 * 9 + 4, 12 * 9 + 4));
+    ASSERT_TRUE(listener.waitForFinished(30000));
+    const QString cell = "C2, столбец 5, строка 5";
+    EXPECT_EQ(QString::fromUtf8(listener.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+              QStringList({"object:state-changed:checked 1 " + cell, "focus: 0 " + cell}))
+        << listener.readAllStandardError().toStdString();
+
+    pixels[12][20] = u'1';
+    const QJsonObject painted = screenReaderView(environment, {});
+    EXPECT_EQ(painted["pixels"].toVariant().toStringList(), pixels);
+    EXPECT_EQ(painted["focused"].toString(), cell);
 }
 
 // Only where the user chose nothing, and an X server is there, is X11 asked for first.

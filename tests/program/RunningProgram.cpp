@@ -22,9 +22,10 @@ QString xdotool(const QStringList& arguments) {
 
 }  // namespace
 
-RunningProgram::RunningProgram(const QString& program, const QProcessEnvironment& environment) {
+RunningProgram::RunningProgram(const QString& program, const QProcessEnvironment& environment,
+                               const QStringList& arguments) {
     process_.setProcessEnvironment(environment);
-    process_.start(program, {});
+    process_.start(program, arguments);
     process_.waitForStarted(kPatienceMs);
 }
 

@@ -13,7 +13,8 @@
 class RunningProgram {
 public:
     // Starts the program with exactly this environment.
-    RunningProgram(const QString& program, const QProcessEnvironment& environment);
+    RunningProgram(const QString& program, const QProcessEnvironment& environment,
+                   const QStringList& arguments = {});
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
