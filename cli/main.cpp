@@ -193,7 +193,7 @@ Request parseCommandLine(const QStringList& arguments) {
 }
 
 // The input's bytes: standard input is read as a file is, up to the same limit.
-vexilor::SpriteStore readSprite(const Options& options) {
+vexilor::SpriteDocument readSprite(const Options& options) {
     if (options.input != kStandardInput)
         return vexilor::readSpriteFile(options.input, options.invert);
     QFile in;
@@ -230,8 +230,9 @@ QByteArray bytesOf(const auto& container) {
 }
 
 // What is written to the output: the listing, or the form asked for instead.
-QByteArray outputBytes(const vexilor::SpriteStore& store, const Options& options) {
+QByteArray outputBytes(const vexilor::SpriteDocument& document, const Options& options) {
     const vexilor::SpectrumOptions& spectrum = options.spectrum;
+    const vexilor::SpriteStore store = document.frameStore(0);
     if (spectrum.basic)
         return bytesOf(vexilor::basicSubroutineFile(
             store, spectrum.firstLine.value_or(vexilor::kDefaultFirstLine), spectrum.address));
@@ -239,7 +240,7 @@ QByteArray outputBytes(const vexilor::SpriteStore& store, const Options& options
         return bytesOf(vexilor::assemblerSource(store, *spectrum.label, spectrum.order));
     if (spectrum.c)
         return bytesOf(vexilor::cSource(store, *spectrum.label, spectrum.order));
-    return vexilor::listingFileBytes(listingLines(vexilor::makeListing(store, options.credits)));
+    return vexilor::listingFileBytes(listingLines(vexilor::makeListing(document, options.credits)));
 }
 
 // The tape's CODE file name: the one given, or the input's name cut to fit.
@@ -251,12 +252,12 @@ std::string tapeName(const Options& options) {
 
 int convert(const Options& options) {
     try {
-        const auto store = readSprite(options);
-        const QByteArray bytes = outputBytes(store, options);
+        const auto document = readSprite(options);
+        const QByteArray bytes = outputBytes(document, options);
         if (!options.spectrum.tape.empty()) {
             vexilor::writeFileSafely(
                 QString::fromStdString(options.spectrum.tape),
-                bytesOf(vexilor::spriteTapeFile(store, options.spectrum.order,
+                bytesOf(vexilor::spriteTapeFile(document.frameStore(0), options.spectrum.order,
                                                 options.spectrum.address, tapeName(options))));
         }
         if (options.output.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -10,6 +11,11 @@ namespace vexilor {
 // A cell is 8 x 8 pixels: eight bytes, one per pixel row, the leftmost pixel in the top
 // bit, which is the form of the Spectrum's user-defined graphics.
 constexpr int kCellSize = 8;
+
+// The sprite's pixel rows, each as the bits of one word with the leftmost pixel in the
+// top bit; pixels beyond the sprite's width and rows beyond its height are clear.
+using PixelRows = std::array<std::uint64_t, SpriteStore::kFieldSize>;
+PixelRows pixelRows(const SpriteStore& store);
 
 // How many full cells lie across the sprite; a partial cell at the right is left out.
 int cellColumns(const SpriteStore& store);

@@ -5,12 +5,12 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <QFont>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSessionManager>
@@ -71,8 +71,7 @@ void setBackground(QWidget* widget, const QColor& colour) {
 // The one local file that a drag carries, or an empty text.
 QString draggedFile(const QMimeData* data) {
     const QList<QUrl> urls = data != nullptr ? data->urls() : QList<QUrl>();
-    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile()
-                                                          : QString();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
 }
 
 }  // namespace
@@ -193,7 +192,7 @@ void TForm1::openFile(const QString& path) {
     runGuarded([&] {
         SpriteStore sprite;
         try {
-            sprite = readSpriteFile(path);
+            sprite = readSpriteFile(path).frameStore(0);
         } catch (const Failure& failure) {
             throw Failure(QStringLiteral("Cannot open file \"%1\". %2")
                               .arg(QFileInfo(path).absoluteFilePath(), failure.what())

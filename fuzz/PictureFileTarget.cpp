@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const vexilor::fuzzing::HeapWatch heap;
     try {
-        const vexilor::SpriteStore store = vexilor::readSpriteBytes(bytes);
+        const vexilor::SpriteDocument store = vexilor::readSpriteBytes(bytes);
         if (store.width() < 1 || store.width() > 64 || store.height() < 1 || store.height() > 64)
             vexilor::fuzzing::fail("a sprite was read at a size outside 1 ... 64");
         (void)vexilor::makeListing(store, true);

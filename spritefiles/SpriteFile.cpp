@@ -19,7 +19,7 @@ namespace {
 
 void refuseLargerThanSpriteFile(qint64 size) {
     if (size > kLargestSpriteFile)
-        throw Failure("the file is larger than 1 MiB, far more than any sprite file");
+        throw Failure("the file is larger than 2 MiB, more than any sprite file");
 }
 
 // Text, as a listing is, has no control characters but tabs, line ends and page breaks,
@@ -52,7 +52,7 @@ bool isPicture(const QByteArray& bytes) {
 
 }  // namespace
 
-SpriteStore readListingBytes(const QByteArray& bytes) {
+SpriteDocument readListingBytes(const QByteArray& bytes) {
     // readListing skips a byte-order mark itself, which is valid UTF-8.
     if (bytes.isValidUtf8())
         return readListing(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
@@ -67,7 +67,7 @@ SpriteStore readListingBytes(const QByteArray& bytes) {
     return readListing(std::string_view(utf8.data(), static_cast<std::size_t>(utf8.size())));
 }
 
-SpriteStore readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
+SpriteDocument readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
     refuseLargerThanSpriteFile(bytes.size());
     // A listing is read first: that needs none of the picture format plug-ins, and
     // anything else fails at its first line. Only then is it asked what the bytes are.
@@ -81,10 +81,10 @@ SpriteStore readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
         }
     }
     const QuietDecoding quiet;
-    return spriteFromImageBytes(bytes, invertPicture);
+    return SpriteDocument(spriteFromImageBytes(bytes, invertPicture));
 }
 
-SpriteStore readSpriteFile(const QString& path, bool invertPicture) {
+SpriteDocument readSpriteFile(const QString& path, bool invertPicture) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw Failure(file.errorString().toStdString());
