@@ -66,4 +66,13 @@ std::vector<std::uint8_t> spriteBytes(const SpriteStore& store, ByteOrder order)
     return order == ByteOrder::RowByRow ? spriteRowBytes(store) : spriteBytes(store);
 }
 
+std::vector<std::uint8_t> spriteBytes(const SpriteDocument& document, ByteOrder order) {
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < document.frameCount(); ++i) {
+        const std::vector<std::uint8_t> frame = spriteBytes(document.frameStore(i), order);
+        bytes.insert(bytes.end(), frame.begin(), frame.end());
+    }
+    return bytes;
+}
+
 }  // namespace vexilor

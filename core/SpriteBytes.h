@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "SpriteDocument.h"
 #include "SpriteStore.h"
 
 namespace vexilor {
@@ -37,5 +38,8 @@ std::vector<std::uint8_t> spriteRowBytes(const SpriteStore& store);
 // The two orders the converter gives the sprite's bytes in.
 enum class ByteOrder { CellByCell, RowByRow };
 std::vector<std::uint8_t> spriteBytes(const SpriteStore& store, ByteOrder order);
+
+// Every frame's bytes in `order`, one frame after another.
+std::vector<std::uint8_t> spriteBytes(const SpriteDocument& document, ByteOrder order);
 
 }  // namespace vexilor

@@ -67,7 +67,8 @@ SpriteDocument readListingBytes(const QByteArray& bytes) {
     return readListing(std::string_view(utf8.data(), static_cast<std::size_t>(utf8.size())));
 }
 
-SpriteDocument readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
+SpriteDocument readSpriteBytes(const QByteArray& bytes, bool invertPicture,
+                               std::optional<FrameSize> frameSize) {
     refuseLargerThanSpriteFile(bytes.size());
     // A listing is read first: that needs none of the picture format plug-ins, and
     // anything else fails at its first line. Only then is it asked what the bytes are.
@@ -81,10 +82,11 @@ SpriteDocument readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
         }
     }
     const QuietDecoding quiet;
-    return SpriteDocument(spriteFromImageBytes(bytes, invertPicture));
+    return spriteFromImageBytes(bytes, invertPicture, frameSize);
 }
 
-SpriteDocument readSpriteFile(const QString& path, bool invertPicture) {
+SpriteDocument readSpriteFile(const QString& path, bool invertPicture,
+                              std::optional<FrameSize> frameSize) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw Failure(file.errorString().toStdString());
@@ -95,7 +97,7 @@ SpriteDocument readSpriteFile(const QString& path, bool invertPicture) {
     const QByteArray bytes = file.read((size > 0 ? size : kLargestSpriteFile) + 1);
     if (file.error() != QFileDevice::NoError)
         throw Failure(file.errorString().toStdString());
-    return readSpriteBytes(bytes, invertPicture);
+    return readSpriteBytes(bytes, invertPicture, frameSize);
 }
 
 }  // namespace vexilor

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "SpriteDocument.h"
+#include "SpriteImage.h"
 
 namespace vexilor {
 
@@ -20,10 +21,14 @@ constexpr qsizetype kLargestSpriteFile = 2 * 1024 * 1024;
 // with the reason, which names no file: a listing's ListingError names the line. A file
 // that is neither gets the picture reader's reason. Picture decoders' own complaints are
 // kept quiet while they read.
-SpriteDocument readSpriteFile(const QString& path, bool invertPicture = false);
+// A picture is cut into frames of `frameSize`, or of the size a sheet records (see
+// spriteFromImageBytes); a listing holds its frames itself.
+SpriteDocument readSpriteFile(const QString& path, bool invertPicture = false,
+                              std::optional<FrameSize> frameSize = {});
 
 // The same for a file's bytes held in memory, such as standard input.
-SpriteDocument readSpriteBytes(const QByteArray& bytes, bool invertPicture = false);
+SpriteDocument readSpriteBytes(const QByteArray& bytes, bool invertPicture = false,
+                               std::optional<FrameSize> frameSize = {});
 
 // A listing's bytes: UTF-8 where they are valid UTF-8 (a byte-order mark skipped),
 // Windows-1251 otherwise, read by readListing.
