@@ -327,3 +327,37 @@ TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBe
     }
     EXPECT_EQ(readFile(path("old.tap")), "old tape");
 }
+
+TEST_F(SpectrumForms, AWalkCycleCutFromAPictureGoesThroughTheSheetAndPasmoLabelsEachFrame) {
+    requireTool("pasmo");
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    // Three 16 x 16 frames side by side, each the letter moved one pixel further right.
+    const QString strip = png("strip.png", 48, 16, [](int x, int y) {
+        return x % 16 > 0 && letterPixel(x % 16 - x / 16, y);
+    });
+    const Run made = run("--frames 16x16 --asm --label walk --png " + path("sheet.png") + " -o " +
+                         path("walk.asm") + " " + strip);
+    ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+    // The sheet and the listing read back as the same three frames.
+    const QByteArray listing = run("--frames 16x16 " + strip).out;
+    ASSERT_TRUE(writeFile(path("walk.txt"), listing));
+    EXPECT_EQ(run(path("sheet.png")).out, listing);
+    EXPECT_EQ(run(path("walk.txt")).out, listing);
+    EXPECT_EQ(run("--frame-count 1 " + path("sheet.png")).out,
+              run("--frames 16x16 --frame-count 1 " + strip).out);
+
+    ASSERT_TRUE(writeFile(path("game.asm"), "    ORG 32768\n    INCLUDE \"walk.asm\"\n"));
+    const Run assembled = inDir("pasmo --bin game.asm game.bin game.sym");
+    ASSERT_EQ(assembled.exitCode, 0) << assembled.out.constData() << assembled.err.data();
+    QStringList symbols;
+    for (const QString& line : QString::fromLatin1(readFile(path("game.sym"))).split('\n'))
+        symbols << line.simplified().toUpper();
+    for (const char* expected : {"WALK EQU 08000H", "WALK_1 EQU 08000H", "WALK_2 EQU 08020H",
+                                 "WALK_3 EQU 08040H", "WALK_FRAMES EQU 08060H"})
+        EXPECT_TRUE(symbols.contains(expected))
+            << expected << " in " << qPrintable(symbols.join('|'));
+    const QByteArray code = readFile(path("game.bin"));
+    EXPECT_EQ(code.mid(0x60).toHex(), "008020804080");
+    EXPECT_EQ(code.size(), 0x60 + 6);
+}
