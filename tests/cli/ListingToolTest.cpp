@@ -127,6 +127,8 @@ TEST_F(ListingTool, RefusesBadUsageWithExitTwo) {
                                   "--basic --credits x.png",
                                   "--label hero x.png",
                                   "--rows x.png",
+                                  "--frames 65x8 x.png",
+                                  "--frame-count 0 x.png",
                                   "--asm --c x.png",
                                   "--basic --asm x.png",
                                   "--asm --credits x.png",

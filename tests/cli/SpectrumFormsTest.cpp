@@ -347,6 +347,15 @@ TEST_F(SpectrumForms, AWalkCycleCutFromAPictureGoesThroughTheSheetAndPasmoLabels
     EXPECT_EQ(run("--frame-count 1 " + path("sheet.png")).out,
               run("--frames 16x16 --frame-count 1 " + strip).out);
 
+    for (const auto& [options, message] :
+         {std::pair{"--frames 32x16 ", "48 x 16 pixels, not a whole number of frames of 32 x 16"},
+          {"--frames 1x1 ", "holds 768 frames of 1 x 1 pixels; a sprite has at most 256"},
+          {"--frames 16x16 --frame-count 4 ",
+           "--frame-count keeps 4 frames, but the input has 3"}}) {
+        const Run refused = run(options + strip);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_THAT(refused.err.toStdString(), HasSubstr(message));
+    }
     ASSERT_TRUE(writeFile(path("game.asm"), "    ORG 32768\n    INCLUDE \"walk.asm\"\n"));
     const Run assembled = inDir("pasmo --bin game.asm game.bin game.sym");
     ASSERT_EQ(assembled.exitCode, 0) << assembled.out.constData() << assembled.err.data();
