@@ -297,6 +297,7 @@ TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBe
     const QString wide = png("wide.png", 48, 64, [](int, int) { return false; });
     const QString tiny = png("tiny.png", 4, 4, [](int, int) { return true; });
     const QString diagonal = diagonalPbm();
+    const QString strip = png("strip.png", 96, 16, [](int, int) { return false; });
     ASSERT_TRUE(writeFile(path("old.tap"), "old tape"));
     const QString tape = " --tap " + path("new.tap") + " ";
     const std::pair<QString, const char*> cases[] = {
@@ -315,6 +316,9 @@ TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBe
         {"--asm " + tiny, "no full 8 x 8 cell, so there are no bytes to store; --rows gives"},
         {tape + "--rows " + png("tall.png", 20, 64, [](int, int) { return false; }),
          "the sprite's 192 bytes row by row are more than the 168"},
+        {"--basic --frames 16x16 " + strip, "the sprite has 24 cells of 8 x 8 pixels, but"},
+        {tape + "--frames 8x8 --address 65500 " + strip,
+         "156 of the sprite's 192 bytes would not fit below 65536 from address 65500"},
         {"--tap " + path("no/such/folder/new.tap ") + diagonal, "Cannot create file"},
         {"--tap " + path("old.tap") + " --name abcdefghijk " + diagonal, "at most 10"},
     };
@@ -330,6 +334,7 @@ TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBe
 
 TEST_F(SpectrumForms, AWalkCycleCutFromAPictureGoesThroughTheSheetAndPasmoLabelsEachFrame) {
     requireTool("pasmo");
+    requireTool("sdcc");
     if (IsSkipped() || HasFatalFailure())
         return;
     // Three 16 x 16 frames side by side, each the letter moved one pixel further right.
@@ -369,4 +374,18 @@ TEST_F(SpectrumForms, AWalkCycleCutFromAPictureGoesThroughTheSheetAndPasmoLabels
     const QByteArray code = readFile(path("game.bin"));
     EXPECT_EQ(code.mid(0x60).toHex(), "008020804080");
     EXPECT_EQ(code.size(), 0x60 + 6);
+
+    // The C array holds the same bytes, a frame to each inner brace.
+    ASSERT_EQ(run("--c --label walk -o " + path("walk.h") + " " + path("sheet.png")).exitCode, 0);
+    EXPECT_THAT(readFile(path("walk.h")).toStdString(), HasSubstr("walk[3][32] = {"));
+    ASSERT_TRUE(writeFile(path("game.c"),
+                          "#include \"walk.h\"\nunsigned char at(int f, int b) "
+                          "{ return walk[f][b]; }\nvoid main(void) {}\n"));
+    const Run compiled = inDir("sdcc -mz80 game.c && makebin -p game.ihx game.bin");
+    ASSERT_EQ(compiled.exitCode, 0) << compiled.out.constData() << compiled.err.data();
+    const auto found = QRegularExpression("([0-9A-F]{8})\\s+_walk\\s")
+                           .match(QString::fromLatin1(readFile(path("game.map"))));
+    ASSERT_TRUE(found.hasMatch());
+    EXPECT_EQ(readFile(path("game.bin")).mid(found.captured(1).toInt(nullptr, 16), 0x60),
+              code.left(0x60));
 }
