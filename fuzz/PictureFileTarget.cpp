@@ -1,7 +1,7 @@
 // Any file bytes given to the converter, a picture or a listing told by their content,
-// give a sprite of at most 256 frames of at most 64 x 64 and its listing, or a Failure (the converter's one-line
-// error and exit status 1); nothing else leaves the reading, and the heap stays small,
-// whatever size a header states.
+// give a sprite of at most 256 frames of at most 64 x 64 and its listing, or a Failure
+// (the converter's one-line error and exit status 1); nothing else leaves the reading,
+// and the heap stays small, whatever size a header states.
 #include <QCoreApplication>
 #include <cstdint>
 
