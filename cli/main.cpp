@@ -12,10 +12,12 @@
 #include "CForm.h"
 #include "ConverterOptions.h"
 #include "Failure.h"
+#include "IntegerText.h"
 #include "ListingFile.h"
 #include "SourceLabel.h"
 #include "SpectrumForms.h"
 #include "SpriteFile.h"
+#include "SpriteImage.h"
 #include "SpriteListing.h"
 
 namespace {
@@ -27,13 +29,16 @@ const char kUsage[] =
     "       vexilor-listing --basic [--line N] [--address A] [-o FILE] INPUT\n"
     "       vexilor-listing --asm|--c [--label NAME] [--rows] [-o FILE] INPUT\n"
     "       vexilor-listing --tap TAPE [--name NAME] [--address A] [--rows] [OPTIONS] INPUT\n"
+    "       vexilor-listing --frames WxH [--frame-count N] [--png SHEET] [OPTIONS] INPUT\n"
     "\n"
     "Writes the ZX Spectrum sprite listing of INPUT: one DATA line per 8 x 8 cell, then the\n"
     "sprite as rows of 0 and 1. The text is Windows-1251 with CR LF line ends, byte for\n"
     "byte what the editor saves for the same sprite.\n"
     "INPUT is a picture of at most 64 x 64 pixels, where a pixel is set if it is dark\n"
     "(grey level below half), or a listing as the editor saves it; which one is told from\n"
-    "the content. - reads standard input.\n"
+    "the content. - reads standard input. A sprite may have up to 256 frames of one size:\n"
+    "a listing holds them one after another, a picture is cut into them with --frames,\n"
+    "and a sheet that --png wrote records its frame size. Every form holds every frame.\n"
     "\n"
     "  --credits    add the credit lines, as the editor's Convert button does\n"
     "  --invert     set a picture's light pixels instead of its dark ones\n"
@@ -50,6 +55,10 @@ const char kUsage[] =
     "  --name NAME  name the CODE file NAME (default: the input's name, cut to 10)\n"
     "  --address A  put the bytes from address A on (default: USR \"A\", the\n"
     "               user-defined graphics, which hold 21 cells; 65368 on the tape)\n"
+    "  --frames WxH cut the picture into frames of W x H pixels (each 1 to 64), left to\n"
+    "               right and then top to bottom\n"
+    "  --frame-count N  keep the first N frames\n"
+    "  --png SHEET  also write SHEET, a PNG picture of the frames side by side\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
@@ -66,6 +75,9 @@ struct Options {
     bool invert = false;
     QString output;
     QString input;
+    std::optional<vexilor::FrameSize> frames;
+    std::optional<int> frameCount;
+    QString sheet;
     vexilor::SpectrumOptions spectrum;
 
     // The input's file name up to its extension, or "sprite" for standard input.
@@ -110,13 +122,14 @@ Request parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption help("help"), version("version"), credits("credits"), invert("invert"),
         basic("basic"), assembler("asm"), c("c"), rows("rows"), output("o", "", "FILE"),
         line("line", "", "N"), address("address", "", "A"), tape("tap", "", "TAPE"),
-        name("name", "", "NAME"), label("label", "", "NAME");
+        name("name", "", "NAME"), label("label", "", "NAME"), frames("frames", "", "WxH"),
+        frameCount("frame-count", "", "N"), sheet("png", "", "SHEET");
 
     QCommandLineParser parser;
     // "-o" is an option of its own, never the letter options "-" "o".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({help, version, credits, invert, basic, assembler, c, rows, output, line,
-                       address, tape, name, label});
+                       address, tape, name, label, frames, frameCount, sheet});
     parser.addPositionalArgument("INPUT",
                                  "the picture or listing to convert, - for standard input");
 
@@ -176,6 +189,34 @@ Request parseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(name))
         options.spectrum.tapeName = parser.value(name).toStdString();
+    if (parser.isSet(frames)) {
+        options.frames = vexilor::frameSizeFromText(parser.value(frames));
+        if (!options.frames) {
+            request.problem = QStringLiteral(
+                                  "--frames needs a frame size WxH, each from 1 to "
+                                  "64, not '%1'")
+                                  .arg(parser.value(frames));
+            return request;
+        }
+    }
+    if (parser.isSet(frameCount)) {
+        const auto count = vexilor::parseInteger(parser.value(frameCount).toStdString());
+        if (!count || *count < 1) {
+            request.problem = QStringLiteral(
+                                  "--frame-count needs a number of frames from 1, "
+                                  "not '%1'")
+                                  .arg(parser.value(frameCount));
+            return request;
+        }
+        options.frameCount = *count;
+    }
+    if (parser.isSet(sheet)) {
+        options.sheet = parser.value(sheet);
+        if (options.sheet.isEmpty()) {
+            request.problem = "--png needs a file name";
+            return request;
+        }
+    }
 
     const QStringList inputs = parser.positionalArguments();
     if (inputs.isEmpty())
@@ -193,9 +234,9 @@ Request parseCommandLine(const QStringList& arguments) {
 }
 
 // The input's bytes: standard input is read as a file is, up to the same limit.
-vexilor::SpriteStore readSprite(const Options& options) {
+vexilor::SpriteDocument readSprite(const Options& options) {
     if (options.input != kStandardInput)
-        return vexilor::readSpriteFile(options.input, options.invert);
+        return vexilor::readSpriteFile(options.input, options.invert, options.frames);
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         throw vexilor::Failure(in.errorString().toStdString());
@@ -208,7 +249,7 @@ vexilor::SpriteStore readSprite(const Options& options) {
     }
     if (in.error() != QFileDevice::NoError)
         throw vexilor::Failure(in.errorString().toStdString());
-    return vexilor::readSpriteBytes(bytes, options.invert);
+    return vexilor::readSpriteBytes(bytes, options.invert, options.frames);
 }
 
 int usageError(const QString& message) {
@@ -230,16 +271,30 @@ QByteArray bytesOf(const auto& container) {
 }
 
 // What is written to the output: the listing, or the form asked for instead.
-QByteArray outputBytes(const vexilor::SpriteStore& store, const Options& options) {
+QByteArray outputBytes(const vexilor::SpriteDocument& document, const Options& options) {
     const vexilor::SpectrumOptions& spectrum = options.spectrum;
     if (spectrum.basic)
         return bytesOf(vexilor::basicSubroutineFile(
-            store, spectrum.firstLine.value_or(vexilor::kDefaultFirstLine), spectrum.address));
+            document, spectrum.firstLine.value_or(vexilor::kDefaultFirstLine), spectrum.address));
     if (spectrum.assembler)
-        return bytesOf(vexilor::assemblerSource(store, *spectrum.label, spectrum.order));
+        return bytesOf(vexilor::assemblerSource(document, *spectrum.label, spectrum.order));
     if (spectrum.c)
-        return bytesOf(vexilor::cSource(store, *spectrum.label, spectrum.order));
-    return vexilor::listingFileBytes(listingLines(vexilor::makeListing(store, options.credits)));
+        return bytesOf(vexilor::cSource(document, *spectrum.label, spectrum.order));
+    return vexilor::listingFileBytes(listingLines(vexilor::makeListing(document, options.credits)));
+}
+
+// The first `count` frames, all of them when no count is given.
+vexilor::SpriteDocument keptFrames(vexilor::SpriteDocument document, std::optional<int> count) {
+    if (!count)
+        return document;
+    if (*count > document.frameCount()) {
+        throw vexilor::Failure("--frame-count keeps " + std::to_string(*count) +
+                               " frames, but the input has " +
+                               std::to_string(document.frameCount()));
+    }
+    while (document.frameCount() > *count)
+        document.removeFrame(document.frameCount() - 1);
+    return document;
 }
 
 // The tape's CODE file name: the one given, or the input's name cut to fit.
@@ -251,14 +306,16 @@ std::string tapeName(const Options& options) {
 
 int convert(const Options& options) {
     try {
-        const auto store = readSprite(options);
-        const QByteArray bytes = outputBytes(store, options);
+        const auto document = keptFrames(readSprite(options), options.frameCount);
+        const QByteArray bytes = outputBytes(document, options);
         if (!options.spectrum.tape.empty()) {
             vexilor::writeFileSafely(
                 QString::fromStdString(options.spectrum.tape),
-                bytesOf(vexilor::spriteTapeFile(store, options.spectrum.order,
+                bytesOf(vexilor::spriteTapeFile(document, options.spectrum.order,
                                                 options.spectrum.address, tapeName(options))));
         }
+        if (!options.sheet.isEmpty())
+            vexilor::writeFileSafely(options.sheet, vexilor::spriteSheetPng(document));
         if (options.output.isEmpty()) {
             std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
             if (std::fflush(stdout) != 0)

@@ -10,6 +10,7 @@
 
 #include "ListingLayout.h"
 #include "SpriteBytes.h"
+#include "SpriteDocument.h"
 #include "SpriteListing.h"
 
 namespace vexilor {
@@ -191,46 +192,59 @@ void readRow(std::string_view text, int line, Picture& picture) {
     readRowPixels(text.substr(kRowIndent.size()), line, picture);
 }
 
-// After the first of the two empty lines below the picture: the second, the credits, and
-// then nothing.
-void readCredits(Lines& lines) {
-    const auto line = lines.next();
-    if (!line)
-        refuse(lines.number(), "the text ends before the credits");
-    if (!line->empty())
-        refuse(lines.number(), "expected a second empty line before the credits");
+// The credit lines from `first` on, and then nothing.
+void readCredits(Lines& lines, std::string_view first) {
+    std::optional<std::string_view> line = first;
     for (const std::string& credit : creditLines()) {
-        const auto creditLine = lines.next();
-        if (!creditLine)
+        if (!line)
             refuse(lines.number(), "the text ends before the credits");
-        if (*creditLine != credit)
+        if (*line != credit)
             refuse(lines.number(), "not the credit line the editor writes");
+        line = lines.next();
     }
-    if (lines.next())
+    if (line)
         refuse(lines.number(), "a line after the credits");
+}
+
+// The pixels the rows give, laid out as a store's field.
+PixelField fieldOf(const Picture& picture) {
+    PixelField field;
+    for (int y = 0; y < picture.height; ++y) {
+        for (std::uint64_t bits = picture.rows[y]; bits != 0; bits &= bits - 1)
+            field.set(SpriteStore::pixelIndex(63 - std::countr_zero(bits), y));
+    }
+    return field;
 }
 
 // The sprite the rows give.
 SpriteStore spriteOf(const Picture& picture) {
     SpriteStore store;
     store.setSize(picture.width, picture.height);
-    for (int y = 0; y < picture.height; ++y) {
-        for (std::uint64_t bits = picture.rows[y]; bits != 0; bits &= bits - 1)
-            store.setPixel(63 - std::countr_zero(bits), y, 1);
-    }
+    store.setField(fieldOf(picture));
     return store;
 }
 
-// The DATA lines stand on lines 1, 2, ... and must be the ones makeListing writes for
-// the picture: a line for each full cell, along the cell rows and then down.
-void checkCells(const std::array<CellLine, kMostCells>& cells, int count, const Picture& picture) {
+// One frame's block: its DATA lines, from line `firstLine` on, and its rows, from line
+// `firstRowLine` on.
+struct FrameBlock {
+    std::array<CellLine, kMostCells> cells;
+    int cellCount = 0;
+    int firstLine = 1;
+    int firstRowLine = 1;
+    Picture picture;
+};
+
+// The DATA lines must be the ones makeListing writes for the picture: a line for each
+// full cell, along the cell rows and then down.
+void checkCells(const FrameBlock& block) {
+    const auto& [cells, count, firstLine, firstRowLine, picture] = block;
     const int columns = picture.width / kCellSize;
     const int needed = columns * (picture.height / kCellSize);
     if (count != needed) {
-        refuse(std::min(count, needed) + 1, "DATA lines for " + std::to_string(picture.width) +
-                                                " x " + std::to_string(picture.height) +
-                                                " pixels: " + std::to_string(needed) +
-                                                " expected, " + std::to_string(count) + " found");
+        refuse(firstLine + std::min(count, needed),
+               "DATA lines for " + std::to_string(picture.width) + " x " +
+                   std::to_string(picture.height) + " pixels: " + std::to_string(needed) +
+                   " expected, " + std::to_string(count) + " found");
     }
     for (int i = 0; i < count; ++i) {
         const CellLine& cell = cells[i];
@@ -238,15 +252,15 @@ void checkCells(const std::array<CellLine, kMostCells>& cells, int count, const 
                                        static_cast<char>(listing::kFirstCellRow + i / columns)};
         const std::string given(cell.name.begin(), cell.name.end());
         if (cell.name != name) {
-            refuse(i + 1, "DATA of cell " + given + " where cell " +
-                              std::string(name.begin(), name.end()) + " comes next");
+            refuse(firstLine + i, "DATA of cell " + given + " where cell " +
+                                      std::string(name.begin(), name.end()) + " comes next");
         }
         for (int y = 0; y < kCellSize; ++y) {
             const int fromRows = picture.cellByte(i % columns, i / columns, y);
             if (cell.values[y] != fromRows) {
-                refuse(i + 1, "value " + std::to_string(y + 1) + " of cell " + given + " is " +
-                                  std::to_string(cell.values[y]) + " where the picture gives " +
-                                  std::to_string(fromRows));
+                refuse(firstLine + i, "value " + std::to_string(y + 1) + " of cell " + given +
+                                          " is " + std::to_string(cell.values[y]) +
+                                          " where the picture gives " + std::to_string(fromRows));
             }
         }
     }
@@ -257,17 +271,19 @@ void checkCells(const std::array<CellLine, kMostCells>& cells, int count, const 
 ListingError::ListingError(int line, const std::string& problem)
     : Failure("line " + std::to_string(line) + ": " + problem), line_(line) {}
 
-SpriteStore readListing(std::string_view text) {
-    Lines lines(text);
+namespace {
 
-    // The DATA lines run up to the first empty line.
-    std::array<CellLine, kMostCells> cells;
-    int cellCount = 0;
-    auto line = lines.next();
+// Reads a frame's block from its first line, `line`, on: the DATA lines up to the first
+// empty line, a second empty line, then the rows up to the next empty line or the end of
+// the text. Gives the line after the rows.
+std::optional<std::string_view> readFrame(Lines& lines, std::optional<std::string_view> line,
+                                          FrameBlock& block) {
+    block.cellCount = 0;
+    block.firstLine = lines.number();
     for (; line && !line->empty(); line = lines.next()) {
-        if (cellCount == kMostCells)
+        if (block.cellCount == kMostCells)
             refuse(lines.number(), "more DATA lines than the 64 cells of the largest sprite");
-        cells[cellCount++] = readCellLine(*line, lines.number());
+        block.cells[block.cellCount++] = readCellLine(*line, lines.number());
     }
     if (line)
         line = lines.next();
@@ -280,18 +296,62 @@ SpriteStore readListing(std::string_view text) {
     if (line->empty())
         refuse(lines.number(), "an empty line where the picture should begin");
 
-    // The rows run up to the next empty line or the end of the text.
-    Picture picture;
+    block.picture = Picture{};
+    block.firstRowLine = lines.number();
     for (; line && !line->empty(); line = lines.next()) {
-        if (picture.height == kMostRows)
+        if (block.picture.height == kMostRows)
             refuse(lines.number(), "more than 64 rows");
-        readRow(*line, lines.number(), picture);
+        readRow(*line, lines.number(), block.picture);
     }
-    if (line)
-        readCredits(lines);
+    return line;
+}
 
-    checkCells(cells, cellCount, picture);
-    return spriteOf(picture);
+// Checks a frame's block and adds its frame to the document (started by the first).
+void addFrame(const FrameBlock& block, std::optional<SpriteDocument>& document) {
+    const Picture& picture = block.picture;
+    if (document && (picture.width != document->width() || picture.height != document->height())) {
+        refuse(block.firstRowLine,
+               "a frame of " + std::to_string(picture.width) + " x " +
+                   std::to_string(picture.height) + " pixels where the first frame is " +
+                   std::to_string(document->width()) + " x " + std::to_string(document->height()));
+    }
+    checkCells(block);
+    if (!document)
+        document.emplace(spriteOf(picture));
+    else
+        document->insertFrame(document->frameCount(), SpriteFrame{fieldOf(picture)});
+}
+
+}  // namespace
+
+SpriteDocument readListing(std::string_view text) {
+    Lines lines(text);
+    FrameBlock block;
+    std::optional<SpriteDocument> document;
+    int frames = 1;
+    // After each frame's rows: the end, or two empty lines and then the next frame's
+    // DATA lines, its empty lines (a frame with no full cell), or the credits.
+    for (auto line = readFrame(lines, lines.next(), block); line;) {
+        line = lines.next();
+        if (!line)
+            refuse(lines.number(), "the text ends before the credits");
+        if (!line->empty())
+            refuse(lines.number(), "expected a second empty line before the credits");
+        line = lines.next();
+        if (!line)
+            refuse(lines.number(), "the text ends before the credits");
+        if (!line->empty() && !line->starts_with(kCellIndent)) {
+            readCredits(lines, *line);
+            break;
+        }
+        if (frames == SpriteDocument::kMaxFrames)
+            refuse(lines.number(), "more than 256 frames");
+        addFrame(block, document);
+        ++frames;
+        line = readFrame(lines, line, block);
+    }
+    addFrame(block, document);
+    return std::move(*document);
 }
 
 SpriteStore readPictureRows(std::string_view text) {

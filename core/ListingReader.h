@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "Failure.h"
+#include "SpriteDocument.h"
 #include "SpriteStore.h"
 
 namespace vexilor {
@@ -19,14 +20,15 @@ private:
     int line_;
 };
 
-// Reads a listing as makeListing writes it, with or without the credits, into a store of
-// the rows' width and height with their pixels; the colours stay the store's defaults.
-// The rows of 0 and 1 give the sprite, and the DATA lines must be the ones those rows
-// give. `text` is UTF-8 and may start with a byte-order mark; each line ends in LF or
-// CR LF, the last one optionally. Nothing else is taken: any other text throws
-// ListingError naming the line where the problem shows. A text that ends before its first
-// row names its last line (line 1 when it has none).
-SpriteStore readListing(std::string_view text);
+// Reads a listing as makeListing writes it, with or without the credits, into a document
+// of the rows' width and height with their pixels: a frame for each block of DATA lines,
+// two empty lines and rows, the blocks apart by two empty lines. The rows of 0 and 1 give
+// each frame, and its DATA lines must be the ones those rows give. Frames of another size
+// than the first, and more than 256 frames, are refused. `text` is UTF-8 and may start with a
+// byte-order mark; each line ends in LF or CR LF, the last one optionally. Nothing else is taken:
+// any other text throws ListingError naming the line where the problem shows. A text that ends
+// before its first row names its last line (line 1 when it has none).
+SpriteDocument readListing(std::string_view text);
 
 // Reads the rows of 0 and 1 alone, as the listing's picture section has them (with its
 // four blanks, or with other blanks or none before each row), such as a copied sprite.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
+#include "SpriteDocument.h"
 #include "SpriteStore.h"
 
 namespace vexilor {
@@ -10,6 +12,11 @@ namespace vexilor {
 // A cell is 8 x 8 pixels: eight bytes, one per pixel row, the leftmost pixel in the top
 // bit, which is the form of the Spectrum's user-defined graphics.
 constexpr int kCellSize = 8;
+
+// The sprite's pixel rows, each as the bits of one word with the leftmost pixel in the
+// top bit; pixels beyond the sprite's width and rows beyond its height are clear.
+using PixelRows = std::array<std::uint64_t, SpriteStore::kFieldSize>;
+PixelRows pixelRows(const SpriteStore& store);
 
 // How many full cells lie across the sprite; a partial cell at the right is left out.
 int cellColumns(const SpriteStore& store);
@@ -31,5 +38,8 @@ std::vector<std::uint8_t> spriteRowBytes(const SpriteStore& store);
 // The two orders the converter gives the sprite's bytes in.
 enum class ByteOrder { CellByCell, RowByRow };
 std::vector<std::uint8_t> spriteBytes(const SpriteStore& store, ByteOrder order);
+
+// Every frame's bytes in `order`, one frame after another.
+std::vector<std::uint8_t> spriteBytes(const SpriteDocument& document, ByteOrder order);
 
 }  // namespace vexilor

@@ -31,12 +31,22 @@ std::string cellLine(int cellColumn, int cellRow, const std::uint8_t* values) {
 
 }  // namespace
 
-std::string pictureRow(const SpriteStore& store, int row) {
+namespace {
+
+// Four blanks and a "0" or "1" for each of the `width` pixels of `bits`, leftmost first.
+std::string rowText(std::uint64_t bits, int width) {
     const std::size_t indent = listing::kRowIndent.size();
-    std::string line(indent + static_cast<std::size_t>(std::max(store.width(), 0)), ' ');
-    for (int x = 0; x < store.width(); ++x)
-        line[indent + x] = store.pixel(x, row) != 0 ? listing::kSetPixel : listing::kClearPixel;
+    std::string line(indent + static_cast<std::size_t>(std::max(width, 0)), ' ');
+    for (int x = 0; x < width; ++x)
+        line[indent + x] = static_cast<char>(listing::kClearPixel + (bits >> (63 - x) & 1));
     return line;
+}
+
+}  // namespace
+
+std::string pictureRow(const SpriteStore& store, int row) {
+    const bool inField = row >= 0 && row < SpriteStore::kFieldSize;
+    return rowText(inField ? pixelRows(store)[row] : 0, store.width());
 }
 
 const std::vector<std::string>& creditLines() {
@@ -48,22 +58,62 @@ const std::vector<std::string>& creditLines() {
     return lines;
 }
 
-SpriteListing makeListing(const SpriteStore& store, bool withCredits) {
-    const std::vector<std::uint8_t> bytes = spriteBytes(store);
-    const int cells = static_cast<int>(bytes.size()) / kCellSize;
-    const int columns = cellColumns(store);
+namespace {
 
-    SpriteListing lines;
-    lines.reserve(static_cast<std::size_t>(cells + std::max(store.height(), 0) + 7));
-    for (int i = 0; i < cells; ++i)
-        lines.push_back(cellLine(i % columns, i / columns, &bytes[i * kCellSize]));
+// A frame's block: its DATA lines, two empty lines and its rows.
+void appendFrame(SpriteListing& lines, const SpriteStore& store) {
+    const PixelRows rows = pixelRows(store);
+    const int columns = cellColumns(store);
+    for (int cellRow = 0; cellRow < std::max(store.height(), 0) / kCellSize; ++cellRow) {
+        for (int cellColumn = 0; cellColumn < columns; ++cellColumn) {
+            std::uint8_t values[kCellSize];
+            for (int y = 0; y < kCellSize; ++y)
+                values[y] = rows[cellRow * kCellSize + y] >> (56 - cellColumn * kCellSize) & 0xFF;
+            lines.push_back(cellLine(cellColumn, cellRow, values));
+        }
+    }
     lines.resize(lines.size() + listing::kGapLines);
     for (int y = 0; y < store.height(); ++y)
-        lines.push_back(pictureRow(store, y));
-    if (withCredits) {
-        lines.resize(lines.size() + listing::kGapLines);
-        lines.insert(lines.end(), creditLines().begin(), creditLines().end());
+        lines.push_back(rowText(rows[y], store.width()));
+}
+
+void appendCredits(SpriteListing& lines) {
+    lines.resize(lines.size() + listing::kGapLines);
+    lines.insert(lines.end(), creditLines().begin(), creditLines().end());
+}
+
+// Lines enough for `frames` frames of the store's size and the credits.
+std::size_t linesFor(const SpriteStore& store, int frames) {
+    const auto cells =
+        static_cast<std::size_t>(cellColumns(store) * std::max(store.height(), 0) / kCellSize);
+    return static_cast<std::size_t>(frames) *
+               (cells + static_cast<std::size_t>(std::max(store.height(), 0)) + 4) +
+           8;
+}
+
+}  // namespace
+
+SpriteListing makeListing(const SpriteStore& store, bool withCredits) {
+    SpriteListing lines;
+    lines.reserve(linesFor(store, 1));
+    appendFrame(lines, store);
+    if (withCredits)
+        appendCredits(lines);
+    return lines;
+}
+
+SpriteListing makeListing(const SpriteDocument& document, bool withCredits) {
+    SpriteListing lines;
+    for (int i = 0; i < document.frameCount(); ++i) {
+        const SpriteStore frame = document.frameStore(i);
+        if (i == 0)
+            lines.reserve(linesFor(frame, document.frameCount()));
+        else
+            lines.resize(lines.size() + listing::kGapLines);
+        appendFrame(lines, frame);
     }
+    if (withCredits)
+        appendCredits(lines);
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "SpriteDocument.h"
 #include "SpriteStore.h"
 
 namespace vexilor {
@@ -17,6 +18,11 @@ const std::vector<std::string>& creditLines();
 // sprite's rows as "0" and "1" digits, and with credits two empty lines and the credits.
 // readListing (ListingReader.h) reads such a text back.
 SpriteListing makeListing(const SpriteStore& store, bool withCredits);
+
+// Every frame's block as makeListing writes a frame without credits, in order, the blocks
+// apart by two empty lines; the credits, when asked for, once at the end. A document of
+// one frame gives its frame's listing.
+SpriteListing makeListing(const SpriteDocument& document, bool withCredits);
 
 // Row `row` of the sprite as the listing's picture has it: four blanks, then a "0" or "1"
 // per pixel.

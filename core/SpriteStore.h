@@ -37,6 +37,8 @@ public:
     void clearPixels();
     // A copy, so that a snapshot taken before an edit keeps the pixels of before.
     PixelField field() const { return pixels_; }
+    // The field itself, for reading it without a copy.
+    const PixelField& pixelField() const { return pixels_; }
     // Replaces every pixel of the field, also those outside the sprite's width and height,
     // so that an undone edit gets back what lay beyond a since shrunk size. One revision
     // step when anything changed, none otherwise.

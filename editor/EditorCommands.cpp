@@ -180,7 +180,7 @@ void EditorCommands::unlockPainting(From from) {
 
 void EditorCommands::convert(From from) {
     QStringList lines;
-    for (const auto& line : makeListing(document().frameStore(0), from == From::Button))
+    for (const auto& line : makeListing(document(), from == From::Button))
         lines << QString::fromStdString(line);
     showListing(std::move(lines));
     listingSource_ = ListingSource{document(), from == From::Button};

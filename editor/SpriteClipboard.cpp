@@ -26,7 +26,7 @@ PixelPicture fromImage(const QImage& image) {
     const int field = SpriteStore::kFieldSize;
     image.copy(0, 0, std::min(image.width(), field), std::min(image.height(), field))
         .save(&buffer, "PNG");
-    return pictureOf(readSpriteBytes(png));
+    return pictureOf(readSpriteBytes(png).frameStore(0));
 }
 
 // Rows alone, or a whole listing; where neither reads, the reason of the reader that got
@@ -34,7 +34,7 @@ PixelPicture fromImage(const QImage& image) {
 PixelPicture fromText(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     try {
-        return pictureOf(readListingBytes(utf8));
+        return pictureOf(readListingBytes(utf8).frameStore(0));
     } catch (const ListingError& asListing) {
         try {
             return pictureOf(readPictureRows(utf8.toStdString()));

@@ -203,7 +203,7 @@ void TForm1::openFile(const QString& path) {
     runGuarded([&] {
         SpriteDocument sprite;
         try {
-            sprite = SpriteDocument(readSpriteFile(path));
+            sprite = readSpriteFile(path);
         } catch (const Failure& failure) {
             throw Failure(QStringLiteral("Cannot open file \"%1\". %2")
                               .arg(QFileInfo(path).absoluteFilePath(), failure.what())

@@ -1,11 +1,13 @@
-// Any bytes given as a listing text are read into a sprite of 1 ... 64 x 1 ... 64 pixels
-// or refused with a ListingError that names one of the text's lines. A text is read only
-// when it is, line ends and byte-order mark aside, the very listing makeListing writes
-// for the sprite read, with or without the credits; and that listing reads back into the
-// same sprite. Reading takes little heap, whatever the text's length.
+// Any bytes given as a listing text are read into a sprite of 1 to 256 frames of
+// 1 ... 64 x 1 ... 64 pixels or refused with a ListingError that names one of the text's
+// lines. A text is read only when it is, line ends and byte-order mark aside, the very
+// listing makeListing writes for the sprite read, with or without the credits; and that
+// listing reads back into the same sprite. Reading takes little heap besides the frames,
+// whatever the text's length.
 // The same bytes are read once more as a file's, decoded as the programs decode them:
 // then the listing may also be in Windows-1251, as Save writes it.
 #include <QStringEncoder>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -19,8 +21,15 @@
 
 namespace {
 
-// Room for a message and its exception; the sprite itself lives on the stack.
+// Room for a message and its exception; the frame being read lives on the stack.
 constexpr std::size_t kHeapLimit = 16u * 1024;
+
+// The frames read, twice over as their vector grows: a frame takes ten bytes of text at
+// least, and there are 256 at most.
+std::size_t framesHeap(std::size_t textSize) {
+    const std::size_t frames = std::min<std::size_t>(textSize / 10 + 1, 256);
+    return 2 * frames * sizeof(vexilor::SpriteFrame);
+}
 // A file's text is decoded into copies of its own: UTF-16, then UTF-8 of up to three
 // bytes for each Windows-1251 one; and Qt opens an ICU converter for Windows-1251, which
 // loads its tables on first use.
@@ -50,22 +59,12 @@ std::string withPlainLineEnds(std::string_view text) {
     return plain;
 }
 
-bool sameSprite(const vexilor::SpriteStore& a, const vexilor::SpriteStore& b) {
-    if (a.width() != b.width() || a.height() != b.height())
-        return false;
-    for (int x = 0; x < vexilor::SpriteStore::kFieldSize; ++x)
-        for (int y = 0; y < vexilor::SpriteStore::kFieldSize; ++y)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return false;
-    return true;
-}
-
 std::string windows1251(const std::string& utf8) {
     return QByteArray(QStringEncoder("windows-1251").encode(QString::fromStdString(utf8)))
         .toStdString();
 }
 
-void checkRead(std::string_view text, const vexilor::SpriteStore& store, Encodings encodings) {
+void checkRead(std::string_view text, const vexilor::SpriteDocument& store, Encodings encodings) {
     if (store.width() < 1 || store.width() > 64 || store.height() < 1 || store.height() > 64)
         vexilor::fuzzing::fail("a sprite was read at a size outside 1 ... 64");
     const std::string plain = withPlainLineEnds(text);
@@ -78,13 +77,14 @@ void checkRead(std::string_view text, const vexilor::SpriteStore& store, Encodin
     if (!isListing)
         vexilor::fuzzing::fail("a text was read that is not the listing of the sprite read");
     try {
-        if (!sameSprite(vexilor::readListing(withCredits), store))
+        if (!(vexilor::readListing(withCredits) == store))
             vexilor::fuzzing::fail("the listing of the sprite read gives another sprite");
     } catch (const vexilor::ListingError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         vexilor::fuzzing::fail("the listing of the sprite read is refused");
     }
     vexilor::fuzzing::notePicture(store.width(), store.height());
+    vexilor::fuzzing::noteOutcome("frames " + std::to_string(store.frameCount()));
 }
 
 void checkRefusal(std::string_view text, const vexilor::ListingError& error) {
@@ -110,19 +110,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const vexilor::fuzzing::HeapWatch heap;
     try {
-        const vexilor::SpriteStore store = vexilor::readListing(text);
-        heap.requireAtMost(kHeapLimit, "reading a listing");
+        const vexilor::SpriteDocument store = vexilor::readListing(text);
+        heap.requireAtMost(kHeapLimit + framesHeap(size), "reading a listing");
         checkRead(text, store, Encodings::Utf8);
     } catch (const vexilor::ListingError& error) {
-        heap.requireAtMost(kHeapLimit, "refusing a listing");
+        heap.requireAtMost(kHeapLimit + framesHeap(size), "refusing a listing");
         checkRefusal(text, error);
     }
 
     const auto bytes = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(size));
-    const std::size_t fileHeapLimit = kHeapLimit + kDecoderHeap + kDecodingHeapPerByte * size;
+    const std::size_t fileHeapLimit =
+        kHeapLimit + framesHeap(size) + kDecoderHeap + kDecodingHeapPerByte * size;
     const vexilor::fuzzing::HeapWatch fileHeap;
     try {
-        const vexilor::SpriteStore store = vexilor::readListingBytes(bytes);
+        const vexilor::SpriteDocument store = vexilor::readListingBytes(bytes);
         fileHeap.requireAtMost(fileHeapLimit, "reading a listing file");
         checkRead(text, store, Encodings::Utf8OrWindows1251);
     } catch (const vexilor::ListingError& error) {

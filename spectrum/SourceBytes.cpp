@@ -42,4 +42,18 @@ SourceBytes sourceBytes(const SpriteStore& store, ByteOrder order) {
     return source;
 }
 
+FrameSourceBytes frameSourceBytes(const SpriteDocument& document, ByteOrder order) {
+    FrameSourceBytes source;
+    for (int i = 0; i < document.frameCount(); ++i) {
+        source.frames.push_back(sourceBytes(document.frameStore(i), order));
+        source.count += source.frames.back().count;
+    }
+    source.summary = source.frames.front().summary;
+    if (document.frameCount() > 1) {
+        source.summary = counted(source.frames.size(), "frame") + " of " + source.summary + "; " +
+                         counted(source.count, "byte") + " in all";
+    }
+    return source;
+}
+
 }  // namespace vexilor

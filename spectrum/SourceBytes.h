@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "SpriteBytes.h"
+#include "SpriteDocument.h"
 #include "SpriteStore.h"
 
 namespace vexilor {
@@ -24,5 +25,13 @@ struct SourceBytes {
 
 // Throws FormFailure for a sprite that has no bytes in that order (no full cell).
 SourceBytes sourceBytes(const SpriteStore& store, ByteOrder order);
+
+// Each frame's bytes as sourceBytes gives them, and what they make together.
+struct FrameSourceBytes {
+    std::string summary;  // the frames, their size and how their bytes are laid out
+    std::vector<SourceBytes> frames;
+    std::size_t count = 0;  // all the frames' bytes
+};
+FrameSourceBytes frameSourceBytes(const SpriteDocument& document, ByteOrder order);
 
 }  // namespace vexilor

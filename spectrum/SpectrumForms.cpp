@@ -28,19 +28,19 @@ std::string_view tapeNameCut(std::string_view text) {
     return firstCharacters(text, kTapeNameLength);
 }
 
-std::string basicSubroutineFile(const SpriteStore& store, int firstLine,
+std::string basicSubroutineFile(const SpriteDocument& document, int firstLine,
                                 std::optional<int> address) {
-    const auto lines =
-        basicSubroutine(bytesThatFit(spriteBytes(store), address), firstLine, address);
+    const auto lines = basicSubroutine(
+        bytesThatFit(spriteBytes(document, ByteOrder::CellByCell), address), firstLine, address);
     std::string text;
     for (const auto& line : lines)
         text += line + '\n';
     return text;
 }
 
-std::vector<std::uint8_t> spriteTapeFile(const SpriteStore& store, ByteOrder order,
+std::vector<std::uint8_t> spriteTapeFile(const SpriteDocument& document, ByteOrder order,
                                          std::optional<int> address, std::string_view name) {
-    const auto bytes = bytesThatFit(spriteBytes(store, order), address, order);
+    const auto bytes = bytesThatFit(spriteBytes(document, order), address, order);
     return codeTape(name, static_cast<std::uint16_t>(address.value_or(kUserGraphicsAddress)),
                     bytes);
 }

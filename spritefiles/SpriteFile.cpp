@@ -19,7 +19,7 @@ namespace {
 
 void refuseLargerThanSpriteFile(qint64 size) {
     if (size > kLargestSpriteFile)
-        throw Failure("the file is larger than 1 MiB, far more than any sprite file");
+        throw Failure("the file is larger than 2 MiB, more than any sprite file");
 }
 
 // Text, as a listing is, has no control characters but tabs, line ends and page breaks,
@@ -52,7 +52,7 @@ bool isPicture(const QByteArray& bytes) {
 
 }  // namespace
 
-SpriteStore readListingBytes(const QByteArray& bytes) {
+SpriteDocument readListingBytes(const QByteArray& bytes) {
     // readListing skips a byte-order mark itself, which is valid UTF-8.
     if (bytes.isValidUtf8())
         return readListing(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
@@ -67,7 +67,8 @@ SpriteStore readListingBytes(const QByteArray& bytes) {
     return readListing(std::string_view(utf8.data(), static_cast<std::size_t>(utf8.size())));
 }
 
-SpriteStore readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
+SpriteDocument readSpriteBytes(const QByteArray& bytes, bool invertPicture,
+                               std::optional<FrameSize> frameSize) {
     refuseLargerThanSpriteFile(bytes.size());
     // A listing is read first: that needs none of the picture format plug-ins, and
     // anything else fails at its first line. Only then is it asked what the bytes are.
@@ -81,10 +82,11 @@ SpriteStore readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
         }
     }
     const QuietDecoding quiet;
-    return spriteFromImageBytes(bytes, invertPicture);
+    return spriteFromImageBytes(bytes, invertPicture, frameSize);
 }
 
-SpriteStore readSpriteFile(const QString& path, bool invertPicture) {
+SpriteDocument readSpriteFile(const QString& path, bool invertPicture,
+                              std::optional<FrameSize> frameSize) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw Failure(file.errorString().toStdString());
@@ -95,7 +97,7 @@ SpriteStore readSpriteFile(const QString& path, bool invertPicture) {
     const QByteArray bytes = file.read((size > 0 ? size : kLargestSpriteFile) + 1);
     if (file.error() != QFileDevice::NoError)
         throw Failure(file.errorString().toStdString());
-    return readSpriteBytes(bytes, invertPicture);
+    return readSpriteBytes(bytes, invertPicture, frameSize);
 }
 
 }  // namespace vexilor

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
+#include <QRegularExpression>
 
 #include "Failure.h"
 
@@ -10,53 +11,127 @@ namespace vexilor {
 
 namespace {
 
-void refuseLargerThanField(QSize size) {
-    if (size.width() <= SpriteStore::kFieldSize && size.height() <= SpriteStore::kFieldSize)
-        return;
-    throw Failure(QStringLiteral("the picture is %1 x %2 pixels; a sprite is at most 64 x 64")
-                      .arg(size.width())
-                      .arg(size.height())
-                      .toStdString());
+constexpr int kField = SpriteStore::kFieldSize;
+
+[[noreturn]] void refuse(const QString& message) {
+    throw Failure(message.toStdString());
 }
 
-QImage readSmallPicture(QImageReader& reader) {
-    // A sprite takes 16 KiB at most. The reader's smallest limit, 1 MiB, is far above
-    // that, but it stops a header that asks for gigabytes before anything is allocated.
-    reader.setAllocationLimit(1);
+// A picture one frame at most, or a whole number of frames of at most 256.
+void refuseUncuttable(QSize size, std::optional<FrameSize> frame) {
+    if (!frame) {
+        if (size.width() <= kField && size.height() <= kField)
+            return;
+        refuse(QStringLiteral("the picture is %1 x %2 pixels; a sprite is at most 64 x 64")
+                   .arg(size.width())
+                   .arg(size.height()));
+    }
+    if (size.width() % frame->width != 0 || size.height() % frame->height != 0) {
+        refuse(QStringLiteral("the picture is %1 x %2 pixels, not a whole number of frames of "
+                              "%3 x %4 pixels")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .arg(frame->width)
+                   .arg(frame->height));
+    }
+    const qint64 frames =
+        qint64(size.width() / frame->width) * qint64(size.height() / frame->height);
+    if (frames > SpriteDocument::kMaxFrames) {
+        refuse(QStringLiteral("the picture holds %1 frames of %2 x %3 pixels; a sprite has at "
+                              "most 256")
+                   .arg(frames)
+                   .arg(frame->width)
+                   .arg(frame->height));
+    }
+}
+
+QImage readPicture(QImageReader& reader, std::optional<FrameSize> frame) {
+    // A sprite takes 16 KiB at most, a sheet of 256 frames 4 MiB. The reader's limit (in
+    // MiB) stops a header that asks for gigabytes before anything is allocated.
+    reader.setAllocationLimit(frame ? 5 : 1);
     // Most formats state their size in a header: those are refused before the picture
     // is decoded, the others once it is read.
     if (const QSize stated = reader.size(); stated.isValid())
-        refuseLargerThanField(stated);
+        refuseUncuttable(stated, frame);
     const QImage image = reader.read();
     if (image.isNull())
         throw Failure(reader.errorString().toStdString());
-    refuseLargerThanField(image.size());
+    refuseUncuttable(image.size(), frame);
     return image;
 }
 
-SpriteStore spriteFromReader(QImageReader& reader, bool invert) {
-    const QImage image = readSmallPicture(reader).convertToFormat(QImage::Format_ARGB32);
+SpriteDocument spriteFromReader(QImageReader& reader, bool invert,
+                                std::optional<FrameSize> frameSize) {
+    if (!frameSize)
+        frameSize = frameSizeFromText(reader.text(kFrameSizeKey));
+    const QImage image = readPicture(reader, frameSize).convertToFormat(QImage::Format_ARGB32);
+    const FrameSize frame = frameSize.value_or(FrameSize{image.width(), image.height()});
 
-    SpriteStore store;
-    store.setSize(image.width(), image.height());
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb colour = image.pixel(x, y);
-            // Transparent pixels count as paper.
-            const bool dark = qAlpha(colour) >= 128 && qGray(colour) < 128;
-            store.setPixel(x, y, dark != invert ? 1 : 0);
+    std::optional<SpriteDocument> document;
+    for (int top = 0; top < image.height(); top += frame.height) {
+        for (int left = 0; left < image.width(); left += frame.width) {
+            SpriteStore store;
+            store.setSize(frame.width, frame.height);
+            for (int y = 0; y < frame.height; ++y) {
+                for (int x = 0; x < frame.width; ++x) {
+                    const QRgb colour = image.pixel(left + x, top + y);
+                    // Transparent pixels count as paper.
+                    const bool dark = qAlpha(colour) >= 128 && qGray(colour) < 128;
+                    store.setPixel(x, y, dark != invert ? 1 : 0);
+                }
+            }
+            if (!document)
+                document.emplace(store);
+            else
+                document->insertFrame(document->frameCount(), SpriteFrame{store.field()});
         }
     }
-    return store;
+    return std::move(*document);
 }
 
 }  // namespace
 
-SpriteStore spriteFromImageBytes(const QByteArray& bytes, bool invert) {
+std::optional<FrameSize> frameSizeFromText(const QString& text) {
+    static const QRegularExpression size(QStringLiteral("^([0-9]{1,2})x([0-9]{1,2})$"));
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const FrameSize frame{match.captured(1).toInt(), match.captured(2).toInt()};
+    const auto inRange = [](int side) { return side >= 1 && side <= kField; };
+    if (!inRange(frame.width) || !inRange(frame.height))
+        return std::nullopt;
+    return frame;
+}
+
+SpriteDocument spriteFromImageBytes(const QByteArray& bytes, bool invert,
+                                    std::optional<FrameSize> frameSize) {
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);
-    return spriteFromReader(reader, invert);
+    return spriteFromReader(reader, invert, frameSize);
+}
+
+QByteArray spriteSheetPng(const SpriteDocument& document) {
+    const int width = document.width();
+    const int height = document.height();
+    if (width <= 0 || height <= 0)
+        throw Failure("a sprite with no pixels makes no picture");
+    QImage sheet(width * document.frameCount(), height, QImage::Format_Mono);
+    sheet.setColor(0, qRgb(255, 255, 255));
+    sheet.setColor(1, qRgb(0, 0, 0));
+    for (int i = 0; i < document.frameCount(); ++i) {
+        const SpriteStore frame = document.frameStore(i);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                sheet.setPixel(i * width + x, y, frame.pixel(x, y));
+    }
+    sheet.setText(kFrameSizeKey, QStringLiteral("%1x%2").arg(width).arg(height));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!sheet.save(&buffer, "PNG"))
+        throw Failure("the picture of the frames cannot be made");
+    return png;
 }
 
 }  // namespace vexilor

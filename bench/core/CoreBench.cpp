@@ -29,6 +29,32 @@ void BM_ReadListingOfARandom64x64Sprite(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadListingOfARandom64x64Sprite);
 
+// 256 frames of 64 x 64 pixels, each another random picture.
+vexilor::SpriteDocument largestDocument() {
+    vexilor::SpriteDocument document(randomFullSprite());
+    while (document.frameCount() < vexilor::SpriteDocument::kMaxFrames) {
+        const vexilor::PixelField last = document.frame(document.frameCount() - 1).pixels;
+        document.insertFrame(document.frameCount(), {(last << 1) ^ (last >> 7)});
+    }
+    return document;
+}
+
+void BM_MakeListingOf256Frames(benchmark::State& state) {
+    const vexilor::SpriteDocument document = largestDocument();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vexilor::makeListing(document, true));
+}
+BENCHMARK(BM_MakeListingOf256Frames)->Unit(benchmark::kMillisecond);
+
+void BM_ReadListingOf256Frames(benchmark::State& state) {
+    std::string text;
+    for (const std::string& line : vexilor::makeListing(largestDocument(), true))
+        text += line + "\r\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vexilor::readListing(text));
+}
+BENCHMARK(BM_ReadListingOf256Frames)->Unit(benchmark::kMillisecond);
+
 void BM_ParseSizeTexts(benchmark::State& state) {
     const char* texts[] = {"8", "  -16", "$FFFFFFFF", "0x40", "abc", "2147483647"};
     for (auto _ : state)

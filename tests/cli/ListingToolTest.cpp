@@ -84,7 +84,7 @@ TEST_F(ListingTool, RefusesBadInputsWithExitOneAndLeavesTheOutputFileAlone) {
     ASSERT_TRUE(writeFile(path("tall.txt"), "\n\n" + QByteArray("    1\n").repeated(65)));
     ASSERT_TRUE(writeFile(path("long-row.txt"), "\n\n    " + QByteArray(65, '0') + "\n"));
     ASSERT_TRUE(writeFile(path("rowless.txt"), diagonal.left(diagonal.indexOf("    1"))));
-    ASSERT_TRUE(writeFile(path("large.txt"), QByteArray(1024 * 1024 + 1, '\n')));
+    ASSERT_TRUE(writeFile(path("large.txt"), QByteArray(2 * 1024 * 1024 + 1, '\n')));
 
     const std::pair<const char*, const char*> cases[] = {
         {"wide.png", "65 x 8 pixels; a sprite is at most 64 x 64"},
@@ -97,7 +97,7 @@ TEST_F(ListingTool, RefusesBadInputsWithExitOneAndLeavesTheOutputFileAlone) {
         {"tall.txt", ": line 67: "},
         {"long-row.txt", ": line 3: "},
         {"rowless.txt", ": line 3: "},
-        {"large.txt", "larger than 1 MiB"},
+        {"large.txt", "larger than 2 MiB"},
     };
     for (const auto& [name, message] : cases) {
         for (const char* output : {"listing.txt", "old.txt"}) {
@@ -127,6 +127,8 @@ TEST_F(ListingTool, RefusesBadUsageWithExitTwo) {
                                   "--basic --credits x.png",
                                   "--label hero x.png",
                                   "--rows x.png",
+                                  "--frames 65x8 x.png",
+                                  "--frame-count 0 x.png",
                                   "--asm --c x.png",
                                   "--basic --asm x.png",
                                   "--asm --credits x.png",

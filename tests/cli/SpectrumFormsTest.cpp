@@ -297,6 +297,7 @@ TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBe
     const QString wide = png("wide.png", 48, 64, [](int, int) { return false; });
     const QString tiny = png("tiny.png", 4, 4, [](int, int) { return true; });
     const QString diagonal = diagonalPbm();
+    const QString strip = png("strip.png", 96, 16, [](int, int) { return false; });
     ASSERT_TRUE(writeFile(path("old.tap"), "old tape"));
     const QString tape = " --tap " + path("new.tap") + " ";
     const std::pair<QString, const char*> cases[] = {
@@ -315,6 +316,9 @@ TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBe
         {"--asm " + tiny, "no full 8 x 8 cell, so there are no bytes to store; --rows gives"},
         {tape + "--rows " + png("tall.png", 20, 64, [](int, int) { return false; }),
          "the sprite's 192 bytes row by row are more than the 168"},
+        {"--basic --frames 16x16 " + strip, "the sprite has 24 cells of 8 x 8 pixels, but"},
+        {tape + "--frames 8x8 --address 65500 " + strip,
+         "156 of the sprite's 192 bytes would not fit below 65536 from address 65500"},
         {"--tap " + path("no/such/folder/new.tap ") + diagonal, "Cannot create file"},
         {"--tap " + path("old.tap") + " --name abcdefghijk " + diagonal, "at most 10"},
     };
@@ -326,4 +330,62 @@ TEST_F(SpectrumForms, RefusesWhatTheSpectrumCannotHoldWithExitOneAndNoTapeLeftBe
         EXPECT_FALSE(QFile::exists(path("new.tap"))) << qPrintable(arguments);
     }
     EXPECT_EQ(readFile(path("old.tap")), "old tape");
+}
+
+TEST_F(SpectrumForms, AWalkCycleCutFromAPictureGoesThroughTheSheetAndPasmoLabelsEachFrame) {
+    requireTool("pasmo");
+    requireTool("sdcc");
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    // Three 16 x 16 frames side by side, each the letter moved one pixel further right.
+    const QString strip = png("strip.png", 48, 16, [](int x, int y) {
+        return x % 16 > 0 && letterPixel(x % 16 - x / 16, y);
+    });
+    const Run made = run("--frames 16x16 --asm --label walk --png " + path("sheet.png") + " -o " +
+                         path("walk.asm") + " " + strip);
+    ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+    // The sheet and the listing read back as the same three frames.
+    const QByteArray listing = run("--frames 16x16 " + strip).out;
+    ASSERT_TRUE(writeFile(path("walk.txt"), listing));
+    EXPECT_EQ(run(path("sheet.png")).out, listing);
+    EXPECT_EQ(run(path("walk.txt")).out, listing);
+    EXPECT_EQ(run("--frame-count 1 " + path("sheet.png")).out,
+              run("--frames 16x16 --frame-count 1 " + strip).out);
+
+    for (const auto& [options, message] :
+         {std::pair{"--frames 32x16 ", "48 x 16 pixels, not a whole number of frames of 32 x 16"},
+          {"--frames 1x1 ", "holds 768 frames of 1 x 1 pixels; a sprite has at most 256"},
+          {"--frames 16x16 --frame-count 4 ",
+           "--frame-count keeps 4 frames, but the input has 3"}}) {
+        const Run refused = run(options + strip);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_THAT(refused.err.toStdString(), HasSubstr(message));
+    }
+    ASSERT_TRUE(writeFile(path("game.asm"), "    ORG 32768\n    INCLUDE \"walk.asm\"\n"));
+    const Run assembled = inDir("pasmo --bin game.asm game.bin game.sym");
+    ASSERT_EQ(assembled.exitCode, 0) << assembled.out.constData() << assembled.err.data();
+    QStringList symbols;
+    for (const QString& line : QString::fromLatin1(readFile(path("game.sym"))).split('\n'))
+        symbols << line.simplified().toUpper();
+    for (const char* expected : {"WALK EQU 08000H", "WALK_1 EQU 08000H", "WALK_2 EQU 08020H",
+                                 "WALK_3 EQU 08040H", "WALK_FRAMES EQU 08060H"})
+        EXPECT_TRUE(symbols.contains(expected))
+            << expected << " in " << qPrintable(symbols.join('|'));
+    const QByteArray code = readFile(path("game.bin"));
+    EXPECT_EQ(code.mid(0x60).toHex(), "008020804080");
+    EXPECT_EQ(code.size(), 0x60 + 6);
+
+    // The C array holds the same bytes, a frame to each inner brace.
+    ASSERT_EQ(run("--c --label walk -o " + path("walk.h") + " " + path("sheet.png")).exitCode, 0);
+    EXPECT_THAT(readFile(path("walk.h")).toStdString(), HasSubstr("walk[3][32] = {"));
+    ASSERT_TRUE(writeFile(path("game.c"),
+                          "#include \"walk.h\"\nunsigned char at(int f, int b) "
+                          "{ return walk[f][b]; }\nvoid main(void) {}\n"));
+    const Run compiled = inDir("sdcc -mz80 game.c && makebin -p game.ihx game.bin");
+    ASSERT_EQ(compiled.exitCode, 0) << compiled.out.constData() << compiled.err.data();
+    const auto found = QRegularExpression("([0-9A-F]{8})\\s+_walk\\s")
+                           .match(QString::fromLatin1(readFile(path("game.map"))));
+    ASSERT_TRUE(found.hasMatch());
+    EXPECT_EQ(readFile(path("game.bin")).mid(found.captured(1).toInt(nullptr, 16), 0x60),
+              code.left(0x60));
 }

@@ -64,7 +64,8 @@ TEST(ReadingAListing, GivesBackTheSpriteThatWasSavedAtEverySize) {
         std::string rows;
         for (auto row = lines.end() - height; row != lines.end(); ++row)
             rows += *row + lineEnds.front();
-        for (const SpriteStore& read : {readListing(listing), vexilor::readPictureRows(rows)}) {
+        for (const SpriteStore& read :
+             {readListing(listing).frameStore(0), vexilor::readPictureRows(rows)}) {
             ASSERT_EQ(read.width(), width);
             ASSERT_EQ(read.height(), height);
             for (int x = 0; x < width; ++x)
@@ -87,6 +88,9 @@ TEST(ReadingAListing, RefusesAnyOtherTextNamingTheLineAndTheProblem) {
         dataLines += "   A1: DATA 0, 0, 0, 0, 0, 0, 0, 0, \n";
     for (int i = 0; i < 65; ++i)
         rows += "    0\n";
+    std::string frames257 = "\n\n    0";
+    for (int i = 1; i < 257; ++i)
+        frames257 += "\n\n\n\n\n    0";
     const std::pair<std::string, std::string> refused[] = {
         {"", "line 1: no picture rows"},
         {"\r\n\n", "line 2: no picture rows"},
@@ -121,6 +125,10 @@ TEST(ReadingAListing, RefusesAnyOtherTextNamingTheLineAndTheProblem) {
         {edited(eight, "   A1: DATA 128, 64, 32, 16, 8, 4, 2, 1, \n", ""),
          "line 1: DATA lines for 8 x 8 pixels: 1 expected, 0 found"},
         {dataLines + "\n\n", "line 65: more DATA lines than the 64 cells of the largest sprite"},
+        {one + "\n\n\n\n    00\n",
+         "line 8: a frame of 2 x 1 pixels where the first frame is 1 x 1"},
+        {eight + "\n\n" + one, "line 16: a frame of 1 x 1 pixels where the first frame is 8 x 8"},
+        {frames257, "line 1281: more than 256 frames"},
     };
     for (const auto& [listing, message] : refused) {
         try {

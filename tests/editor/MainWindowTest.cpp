@@ -558,6 +558,25 @@ TEST_F(MainWindow, FramesAddedAndWalkedThroughShowInTheGridAndTheTitle) {
     child<QAction>("DeleteFrame")->trigger();
     EXPECT_EQ(window->windowTitle(), "Vexilor ver.2.0");
     EXPECT_TRUE(green(1, 1));
+
+    // A listing of three frames opens as three, the first shown.
+    vexilor::SpriteStore frame;
+    frame.setSize(8, 8);
+    vexilor::SpriteDocument three(frame);
+    for (int column : {3, 5}) {
+        frame.setPixel(column, 0, 1);
+        three.insertFrame(three.frameCount(), {frame.field()});
+    }
+    QStringList lines;
+    for (const std::string& line : vexilor::makeListing(three, true))
+        lines << QString::fromStdString(line);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("walk.txt");
+    vexilor::writeFileSafely(file, vexilor::listingFileBytes(lines));
+    window->openFile(file);
+    EXPECT_EQ(window->windowTitle(), "Vexilor ver.2.0 — Кадр 1 из 3");
+    keys(Qt::CTRL | Qt::Key_PageUp);
+    EXPECT_TRUE(green(3, 0) && green(5, 0) && !green(1, 1));
 }
 
 // Cells written as "column,row column,row ...", in their order.
