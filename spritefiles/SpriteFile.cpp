@@ -80,7 +80,6 @@ SpriteStore readSpriteBytes(const QByteArray& bytes, bool invertPicture) {
                 throw;
         }
     }
-    const QuietDecoding quiet;
     return spriteFromImageBytes(bytes, invertPicture);
 }
 

@@ -5,6 +5,8 @@
 #include <QImageReader>
 
 #include "Failure.h"
+#include "PngPicture.h"
+#include "QuietDecoding.h"
 
 namespace vexilor {
 
@@ -19,7 +21,13 @@ void refuseLargerThanField(QSize size) {
                       .toStdString());
 }
 
-QImage readSmallPicture(QImageReader& reader) {
+// Every other format Qt's plug-ins read: their complaints about a damaged file are
+// Qt's messages, kept quiet while they read.
+QImage readSmallPictureThroughQt(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    const QuietDecoding quiet;
     // A sprite takes 16 KiB at most. The reader's smallest limit, 1 MiB, is far above
     // that, but it stops a header that asks for gigabytes before anything is allocated.
     reader.setAllocationLimit(1);
@@ -34,9 +42,10 @@ QImage readSmallPicture(QImageReader& reader) {
     return image;
 }
 
-SpriteStore spriteFromReader(QImageReader& reader, bool invert) {
-    const QImage image = readSmallPicture(reader).convertToFormat(QImage::Format_ARGB32);
+}  // namespace
 
+SpriteStore spriteFromImage(const QImage& picture, bool invert) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     SpriteStore store;
     store.setWidthFromText(std::to_string(image.width()));
     store.setHeightFromText(std::to_string(image.height()));
@@ -51,13 +60,10 @@ SpriteStore spriteFromReader(QImageReader& reader, bool invert) {
     return store;
 }
 
-}  // namespace
-
 SpriteStore spriteFromImageBytes(const QByteArray& bytes, bool invert) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    return spriteFromReader(reader, invert);
+    if (isPng(bytes))
+        return spriteFromImage(decodePng(bytes, refuseLargerThanField).image, invert);
+    return spriteFromImage(readSmallPictureThroughQt(bytes), invert);
 }
 
 }  // namespace vexilor

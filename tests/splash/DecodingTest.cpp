@@ -1,9 +1,16 @@
 #include <gmock/gmock.h>
 
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QBuffer>
 #include <QSet>
+#include <QtEndian>
 
 #include "CoreTesting.h"
 #include "JpegPicture.h"
+#include "PngPicture.h"
 #include "TitlePicture.h"
 
 using testing::StartsWith;
@@ -91,4 +98,109 @@ TEST(DecodingADamagedPicture, FailsCleanlyAndLeavesTheDecoderUsable) {
 
     EXPECT_THROW(decodeJpeg(bytes.left(300), PictureColours::Palette236), Failure);
     EXPECT_EQ(decodeJpeg(bytes, PictureColours::TrueColour).size(), QSize(608, 374));
+}
+
+static QByteArray pngOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "PNG"));
+    return bytes;
+}
+
+static vexilor::DecodedPicture decodePng(const QByteArray& bytes) {
+    return vexilor::decodePng(bytes, [](QSize) {});
+}
+
+TEST(DecodingAPng, GivesEveryKindOfPixelAsRgbaKeepingItsAlpha) {
+    QImage colours(4, 2, QImage::Format_ARGB32);
+    const QRgb pixels[] = {qRgba(0, 0, 0, 255),      qRgba(255, 255, 255, 255),
+                           qRgba(200, 30, 90, 255),  qRgba(10, 120, 250, 128),
+                           qRgba(0, 0, 0, 0),        qRgba(100, 100, 100, 255),
+                           qRgba(255, 255, 255, 17), qRgba(127, 128, 129, 255)};
+    for (int i = 0; i < 8; ++i)
+        colours.setPixel(i % 4, i / 4, pixels[i]);
+    // What Qt writes them as: 1-bit, 8-bit and 16-bit grey; a palette with transparency;
+    // RGB; RGBA at 8 and 16 bits a channel.
+    const QImage kinds[] = {colours.convertToFormat(QImage::Format_Mono),
+                            colours.convertToFormat(QImage::Format_Grayscale8),
+                            colours.convertToFormat(QImage::Format_Grayscale16),
+                            colours.convertToFormat(QImage::Format_Indexed8),
+                            colours.convertToFormat(QImage::Format_RGB32),
+                            colours,
+                            colours.convertToFormat(QImage::Format_RGBA64)};
+    for (const QImage& kind : kinds) {
+        const QImage decoded = decodePng(pngOf(kind)).image;
+        EXPECT_EQ(decoded.format(), QImage::Format_RGBA8888);
+        EXPECT_EQ(decoded, kind.convertToFormat(QImage::Format_RGBA8888)) << kind.format();
+    }
+}
+
+// The chunk of `type` moved to just before the end chunk, after the picture's data.
+static QByteArray withChunkAtTheEnd(QByteArray bytes, const char* type) {
+    const qsizetype start = bytes.indexOf(type) - 4;
+    const qsizetype length = 12 + qFromBigEndian<quint32>(bytes.constData() + start);
+    const QByteArray chunk = bytes.mid(start, length);
+    bytes.remove(start, length);
+    return bytes.insert(bytes.size() - 12, chunk);
+}
+
+TEST(DecodingAPng, GivesItsTextEntriesInAnyEncodingWhereverTheyStand) {
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setText("vexilor-frame-size", "16x16");
+    image.setText("Comment", QString(2000, u'z'));
+    image.setText("Title", "Спрайт");
+    const QByteArray bytes = pngOf(image);
+    for (const char* type : {"tEXt", "zTXt", "iTXt"})
+        ASSERT_TRUE(bytes.contains(type)) << type;
+
+    const vexilor::DecodedPicture decoded = decodePng(withChunkAtTheEnd(bytes, "tEXt"));
+    EXPECT_EQ(decoded.text("vexilor-frame-size"), "16x16");
+    EXPECT_EQ(decoded.text("Comment"), QString(2000, u'z'));
+    EXPECT_EQ(decoded.text("Title"), "Спрайт");
+    EXPECT_TRUE(decoded.text("Author").isNull());
+    EXPECT_EQ(decoded.texts.size(), 3);
+}
+
+// Whether standard error, the fatal signals' handlers and Qt's message handler are the
+// ones the process had before.
+struct ProcessState {
+    ino_t standardError = 0;
+    void (*onSegmentationFault)(int) = nullptr;
+    QtMessageHandler messages = nullptr;
+
+    static ProcessState now() {
+        ProcessState state;
+        struct stat status = {};
+        fstat(STDERR_FILENO, &status);
+        state.standardError = status.st_ino;
+        struct sigaction action = {};
+        sigaction(SIGSEGV, nullptr, &action);
+        state.onSegmentationFault = action.sa_handler;
+        state.messages = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler(state.messages);
+        return state;
+    }
+    bool operator==(const ProcessState&) const = default;
+};
+
+TEST(DecodingAPng, RefusesDamageItCannotDecodePastAndLeavesTheProcessAsItWas) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const QByteArray bytes = pngOf(image);
+    QByteArray badSum = bytes;
+    badSum[bytes.indexOf("IDAT") + 6] ^= 0x55;
+    for (const QByteArray& damaged :
+         {bytes.left(8), bytes.left(bytes.size() / 2), bytes.left(bytes.size() - 12), badSum})
+        EXPECT_THAT([&] { decodePng(damaged); }, failsWith(vexilor::kUnreadablePicture));
+
+    // The header's size is seen before anything else, with the process as it was.
+    const ProcessState before = ProcessState::now();
+    const auto refuseAt = [&before](QSize size) {
+        EXPECT_TRUE(ProcessState::now() == before);
+        throw Failure(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+    };
+    EXPECT_THAT([&] { vexilor::decodePng(bytes, refuseAt); }, failsWith("8 x 8"));
+    EXPECT_EQ(decodePng(bytes).image.size(), QSize(8, 8));
 }
