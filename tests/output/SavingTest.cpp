@@ -211,7 +211,7 @@ TEST_F(SavingTheListing, InAFolderThatTakesNoNewFileAWritableFileIsStillReplaced
                 ElementsAre("read-only.txt", "writable.txt"));
 }
 
-// What a path leads to, through links: "char device", "pipe", "socket", "file".
+// What a path leads to, through links.
 std::string kindAt(const QString& path) {
     struct stat status = {};
     if (stat(QFile::encodeName(path).constData(), &status) != 0)
@@ -219,7 +219,6 @@ std::string kindAt(const QString& path) {
     return S_ISCHR(status.st_mode)    ? "char device"
            : S_ISFIFO(status.st_mode) ? "pipe"
            : S_ISSOCK(status.st_mode) ? "socket"
-           : S_ISREG(status.st_mode)  ? "file"
                                       : "other";
 }
 
@@ -228,31 +227,24 @@ std::string kindAt(const QString& path) {
 TEST_F(SavingTheListing, ADevicePipeOrSocketIsWrittenStraightAndStaysWhatItIs) {
     ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(path("pipe"), path("link-to-pipe")));
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, QFile::encodeName(path("socket")).constData(),
+             sizeof address.sun_path);
     const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray socketPath = QFile::encodeName(path("socket"));
-    ASSERT_LT(socketPath.size(), qsizetype(sizeof address.sun_path));
-    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
     ASSERT_EQ(bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
 
     const QByteArray bytes = "   A1: DATA 1, 2\r\n";
-    const struct {
-        QString target;
-        std::string kind, failure;
-    } cases[] = {
+    const std::tuple<QString, std::string, QString> cases[] = {
         {"/dev/null", "char device", ""},
-        {path("pipe"), "pipe", ""},
         {path("link-to-pipe"), "pipe", ""},
         {path("socket"), "socket",
-         "Cannot create file \"" + path("socket").toStdString() + "\". No such device or address"},
-    };
+         "Cannot create file \"" + path("socket") + "\". No such device or address"}};
     for (const auto& [target, kind, failure] : cases) {
         // A pipe takes the bytes once someone reads it.
         auto read = std::async(std::launch::async, [&target = target, &kind = kind] {
             return kind == "pipe" ? readFile(target) : QByteArray();
         });
-        std::string outcome;
+        QString outcome;
         try {
             vexilor::writeFileSafely(target, bytes);
         } catch (const vexilor::Failure& refused) {
@@ -260,7 +252,7 @@ TEST_F(SavingTheListing, ADevicePipeOrSocketIsWrittenStraightAndStaysWhatItIs) {
             if (kind == "pipe")
                 writeFile(target, {});  // lets the reader go
         }
-        EXPECT_EQ(outcome, failure) << target.toStdString();
+        EXPECT_EQ(outcome, failure);
         EXPECT_EQ(read.get(), kind == "pipe" ? bytes : QByteArray()) << target.toStdString();
         EXPECT_EQ(kindAt(target), kind) << target.toStdString();
     }

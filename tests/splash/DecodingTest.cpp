@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QSet>
 #include <QtEndian>
+#include <tuple>
 
 #include "CoreTesting.h"
 #include "JpegPicture.h"
@@ -103,15 +104,12 @@ TEST(DecodingADamagedPicture, FailsCleanlyAndLeavesTheDecoderUsable) {
 static QByteArray pngOf(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "PNG"));
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
     return bytes;
 }
+static const auto anySize = [](QSize) {};
 
-static vexilor::DecodedPicture decodePng(const QByteArray& bytes) {
-    return vexilor::decodePng(bytes, [](QSize) {});
-}
-
+// 1-bit, 8-bit and 16-bit grey, a palette with transparency, RGB, RGBA at 8 and 16 bits.
 TEST(DecodingAPng, GivesEveryKindOfPixelAsRgbaKeepingItsAlpha) {
     QImage colours(4, 2, QImage::Format_ARGB32);
     const QRgb pixels[] = {qRgba(0, 0, 0, 255),      qRgba(255, 255, 255, 255),
@@ -120,42 +118,30 @@ TEST(DecodingAPng, GivesEveryKindOfPixelAsRgbaKeepingItsAlpha) {
                            qRgba(255, 255, 255, 17), qRgba(127, 128, 129, 255)};
     for (int i = 0; i < 8; ++i)
         colours.setPixel(i % 4, i / 4, pixels[i]);
-    // What Qt writes them as: 1-bit, 8-bit and 16-bit grey; a palette with transparency;
-    // RGB; RGBA at 8 and 16 bits a channel.
-    const QImage kinds[] = {colours.convertToFormat(QImage::Format_Mono),
-                            colours.convertToFormat(QImage::Format_Grayscale8),
-                            colours.convertToFormat(QImage::Format_Grayscale16),
-                            colours.convertToFormat(QImage::Format_Indexed8),
-                            colours.convertToFormat(QImage::Format_RGB32),
-                            colours,
-                            colours.convertToFormat(QImage::Format_RGBA64)};
-    for (const QImage& kind : kinds) {
-        const QImage decoded = decodePng(pngOf(kind)).image;
-        EXPECT_EQ(decoded.format(), QImage::Format_RGBA8888);
-        EXPECT_EQ(decoded, kind.convertToFormat(QImage::Format_RGBA8888)) << kind.format();
+    for (const auto format : {QImage::Format_Mono, QImage::Format_Grayscale8,
+                              QImage::Format_Grayscale16, QImage::Format_Indexed8,
+                              QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGBA64}) {
+        const QImage kind = colours.convertToFormat(format);
+        EXPECT_EQ(vexilor::decodePng(pngOf(kind), anySize).image,
+                  kind.convertToFormat(QImage::Format_RGBA8888))
+            << format;
     }
 }
 
-// The chunk of `type` moved to just before the end chunk, after the picture's data.
-static QByteArray withChunkAtTheEnd(QByteArray bytes, const char* type) {
-    const qsizetype start = bytes.indexOf(type) - 4;
-    const qsizetype length = 12 + qFromBigEndian<quint32>(bytes.constData() + start);
-    const QByteArray chunk = bytes.mid(start, length);
-    bytes.remove(start, length);
-    return bytes.insert(bytes.size() - 12, chunk);
-}
-
-TEST(DecodingAPng, GivesItsTextEntriesInAnyEncodingWhereverTheyStand) {
+TEST(DecodingAPng, GivesItsTextEntriesInAnyEncodingBeforeOrAfterThePixels) {
     QImage image(2, 2, QImage::Format_RGB32);
-    image.fill(Qt::white);
     image.setText("vexilor-frame-size", "16x16");
     image.setText("Comment", QString(2000, u'z'));
     image.setText("Title", "Спрайт");
-    const QByteArray bytes = pngOf(image);
+    QByteArray bytes = pngOf(image);
     for (const char* type : {"tEXt", "zTXt", "iTXt"})
         ASSERT_TRUE(bytes.contains(type)) << type;
+    // The plain text entry moved to just before the end chunk.
+    const qsizetype start = bytes.indexOf("tEXt") - 4;
+    const QByteArray entry = bytes.mid(start, 12 + qFromBigEndian<quint32>(&bytes[start]));
+    bytes.remove(start, entry.size()).insert(bytes.size() - 12, entry);
 
-    const vexilor::DecodedPicture decoded = decodePng(withChunkAtTheEnd(bytes, "tEXt"));
+    const vexilor::DecodedPicture decoded = vexilor::decodePng(bytes, anySize);
     EXPECT_EQ(decoded.text("vexilor-frame-size"), "16x16");
     EXPECT_EQ(decoded.text("Comment"), QString(2000, u'z'));
     EXPECT_EQ(decoded.text("Title"), "Спрайт");
@@ -163,27 +149,16 @@ TEST(DecodingAPng, GivesItsTextEntriesInAnyEncodingWhereverTheyStand) {
     EXPECT_EQ(decoded.texts.size(), 3);
 }
 
-// Whether standard error, the fatal signals' handlers and Qt's message handler are the
-// ones the process had before.
-struct ProcessState {
-    ino_t standardError = 0;
-    void (*onSegmentationFault)(int) = nullptr;
-    QtMessageHandler messages = nullptr;
-
-    static ProcessState now() {
-        ProcessState state;
-        struct stat status = {};
-        fstat(STDERR_FILENO, &status);
-        state.standardError = status.st_ino;
-        struct sigaction action = {};
-        sigaction(SIGSEGV, nullptr, &action);
-        state.onSegmentationFault = action.sa_handler;
-        state.messages = qInstallMessageHandler(nullptr);
-        qInstallMessageHandler(state.messages);
-        return state;
-    }
-    bool operator==(const ProcessState&) const = default;
-};
+// Standard error, the handler of a fatal signal and Qt's message handler.
+static auto processState() {
+    struct stat standardError = {};
+    fstat(STDERR_FILENO, &standardError);
+    struct sigaction onFault = {};
+    sigaction(SIGSEGV, nullptr, &onFault);
+    const QtMessageHandler messages = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(messages);
+    return std::tuple(standardError.st_ino, onFault.sa_handler, messages);
+}
 
 TEST(DecodingAPng, RefusesDamageItCannotDecodePastAndLeavesTheProcessAsItWas) {
     QImage image(8, 8, QImage::Format_RGB32);
@@ -193,14 +168,15 @@ TEST(DecodingAPng, RefusesDamageItCannotDecodePastAndLeavesTheProcessAsItWas) {
     badSum[bytes.indexOf("IDAT") + 6] ^= 0x55;
     for (const QByteArray& damaged :
          {bytes.left(8), bytes.left(bytes.size() / 2), bytes.left(bytes.size() - 12), badSum})
-        EXPECT_THAT([&] { decodePng(damaged); }, failsWith(vexilor::kUnreadablePicture));
+        EXPECT_THAT([&] { vexilor::decodePng(damaged, anySize); },
+                    failsWith(vexilor::kUnreadablePicture));
 
-    // The header's size is seen before anything else, with the process as it was.
-    const ProcessState before = ProcessState::now();
-    const auto refuseAt = [&before](QSize size) {
-        EXPECT_TRUE(ProcessState::now() == before);
+    // The header's size is told before anything else, with the process as it was.
+    const auto before = processState();
+    const auto refuse = [&before](QSize size) {
+        EXPECT_TRUE(processState() == before);
         throw Failure(std::to_string(size.width()) + " x " + std::to_string(size.height()));
     };
-    EXPECT_THAT([&] { vexilor::decodePng(bytes, refuseAt); }, failsWith("8 x 8"));
-    EXPECT_EQ(decodePng(bytes).image.size(), QSize(8, 8));
+    EXPECT_THAT([&] { vexilor::decodePng(bytes, refuse); }, failsWith("8 x 8"));
+    EXPECT_EQ(vexilor::decodePng(bytes, anySize).image.size(), QSize(8, 8));
 }
