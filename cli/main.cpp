@@ -256,13 +256,14 @@ vexilor::OutputTarget outputTarget(const Options& options) {
 int convert(const Options& options) {
     try {
         const auto store = readSprite(options);
+        const QByteArray bytes = outputBytes(store, options);
         std::vector<vexilor::PlannedOutput> outputs;
         if (!options.spectrum.tape.empty()) {
             outputs.push_back({vexilor::OutputTarget(QString::fromStdString(options.spectrum.tape)),
                                bytesOf(vexilor::spriteTapeFile(
                                    store, options.spectrum, options.inputName().toStdString()))});
         }
-        outputs.push_back({outputTarget(options), outputBytes(store, options)});
+        outputs.push_back({outputTarget(options), bytes});
         vexilor::writeAllOrNone(outputs);
         return kSuccess;
     } catch (const vexilor::OutputFailure& failure) {
