@@ -61,14 +61,15 @@ struct OutputTarget::Pending {
         Replacement,  // a temporary file, filled, that takes the old file's place
         InPlace,      // an existing file in a folder that takes no new file
         NewFile,      // made and filled, removed again unless committed
-    } kind;
+    } kind = Kind::Straight;
     QByteArray bytes;
     QFile file;
     QSaveFile replacement;
+    bool made = false;  // the file did not exist before: this target made it
     bool committed = false;
 
     ~Pending() {
-        if (kind == Kind::NewFile && !committed)
+        if (made && !committed)
             file.remove();
         // An uncommitted replacement drops its temporary file itself.
     }
@@ -124,10 +125,9 @@ void OutputTarget::prepare(const QByteArray& bytes) {
             pending->kind = Kind::NewFile;
             if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
                 failToCreate(path_, file.errorString());
-            if (file.write(bytes) != bytes.size()) {
-                file.remove();
+            pending->made = true;  // so a failed write removes it again
+            if (file.write(bytes) != bytes.size())
                 failToWrite();
-            }
             break;
         case Found::RegularFile:
         case Found::Directory: {
