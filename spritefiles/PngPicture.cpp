@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include <QtEndian>
+
 #include <csetjmp>
 #include <cstring>
 #include <vector>
@@ -12,9 +14,33 @@ namespace vexilor {
 
 namespace {
 
-// libpng's limit on what one chunk may take once decompressed, a text entry say; a
-// larger chunk is skipped with a warning. Far above any text a picture needs.
-constexpr png_alloc_size_t kLargestChunk = 1024 * 1024;
+// libpng's limits on what one chunk may take once decompressed, a text entry say, and
+// on how many chunks besides the picture's own it keeps: a larger chunk, or one more, is
+// skipped with a warning. Far above what the texts of a picture need, and small enough
+// that a file of compressed texts cannot take much memory.
+constexpr png_alloc_size_t kLargestChunk = 64 * 1024;
+constexpr png_uint_32 kMostChunksKept = 64;
+
+// libpng allocates a chunk's stated length before it reads the chunk. A chunk that
+// states more than the rest of the file holds can never be read, and libpng would fail
+// on it after that allocation; this finds such a chunk first, and whether it stands
+// before the picture's data, where libpng fails while reading the header, or after.
+enum class Overrun { None, BeforePixels, AfterPixels };
+
+Overrun findOverrunningChunk(const QByteArray& bytes) {
+    bool pixelsSeen = false;
+    for (qsizetype at = 8; at + 8 <= bytes.size();) {
+        const auto length = qFromBigEndian<quint32>(bytes.constData() + at);
+        const QByteArray type = bytes.mid(at + 4, 4);
+        if (type == "IEND")
+            break;
+        if (length > static_cast<quint64>(bytes.size() - at - 8))
+            return pixelsSeen || type == "IDAT" ? Overrun::AfterPixels : Overrun::BeforePixels;
+        pixelsSeen = pixelsSeen || type == "IDAT";
+        at += 12 + static_cast<qsizetype>(length);
+    }
+    return Overrun::None;
+}
 
 // The bytes libpng reads, from the start on.
 struct Source {
@@ -124,17 +150,23 @@ bool isPng(const QByteArray& bytes) {
 }
 
 DecodedPicture decodePng(const QByteArray& bytes, const std::function<void(QSize)>& checkSize) {
+    const Overrun overrun = findOverrunningChunk(bytes);
+    if (overrun == Overrun::BeforePixels)
+        throw Failure(kUnreadablePicture);
     PngReader reader;
     Source source{reinterpret_cast<const png_byte*>(bytes.constData()),
                   static_cast<std::size_t>(bytes.size())};
     reader.guarded([&source](png_structp png, png_infop info) {
         png_set_read_fn(png, &source, readFromSource);
         png_set_chunk_malloc_max(png, kLargestChunk);
+        png_set_chunk_cache_max(png, kMostChunksKept);
         png_read_info(png, info);
     });
     // libpng's own limit keeps each side below a million pixels.
     checkSize(QSize(static_cast<int>(png_get_image_width(reader.png(), reader.info())),
                     static_cast<int>(png_get_image_height(reader.png(), reader.info()))));
+    if (overrun == Overrun::AfterPixels)
+        throw Failure(kUnreadablePicture);
     reader.guarded(chooseRgba);
 
     DecodedPicture picture;
