@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "AssemblerForm.h"
 #include "CForm.h"
@@ -14,6 +15,7 @@
 #include "Failure.h"
 #include "IntegerText.h"
 #include "ListingFile.h"
+#include "OutputTarget.h"
 #include "SourceLabel.h"
 #include "SpectrumForms.h"
 #include "SpriteFile.h"
@@ -42,7 +44,8 @@ const char kUsage[] =
     "\n"
     "  --credits    add the credit lines, as the editor's Convert button does\n"
     "  --invert     set a picture's light pixels instead of its dark ones\n"
-    "  -o FILE      write to FILE instead of standard output\n"
+    "  -o FILE      write to FILE instead of standard output (- is standard output);\n"
+    "               a device or a pipe is written straight, other files replaced whole\n"
     "  --basic      write a Sinclair BASIC subroutine that POKEs the sprite's bytes into\n"
     "               memory instead of the listing\n"
     "  --line N     number the subroutine's lines from N in steps of 10 (default 9000)\n"
@@ -51,7 +54,8 @@ const char kUsage[] =
     "  --label NAME call the bytes NAME (default: the input's name up to its first '.')\n"
     "  --rows       give the bytes of --asm, --c and --tap row by row across the whole\n"
     "               width instead of cell by cell\n"
-    "  --tap TAPE   also write TAPE, a .tap file with the bytes as one CODE file\n"
+    "  --tap TAPE   also write TAPE, a .tap file with the bytes as one CODE file;\n"
+    "               with -o, neither is written unless both can be\n"
     "  --name NAME  name the CODE file NAME (default: the input's name, cut to 10)\n"
     "  --address A  put the bytes from address A on (default: USR \"A\", the\n"
     "               user-defined graphics, which hold 21 cells; 65368 on the tape)\n"
@@ -67,8 +71,9 @@ const char kUsage[] =
     "\n"
     "Exit status: 0 success, 1 unreadable or unsuitable input or output, 2 bad usage.\n";
 
-// The input argument that stands for standard input.
+// The input argument that stands for standard input, and the output for standard output.
 const char kStandardInput[] = "-";
+const char kStandardOutput[] = "-";
 
 struct Options {
     bool credits = false;
@@ -304,26 +309,34 @@ std::string tapeName(const Options& options) {
     return std::string(vexilor::tapeNameCut(options.inputName().toStdString()));
 }
 
+// Where the output goes: standard output, unless -o names a file other than "-".
+vexilor::OutputTarget outputTarget(const Options& options) {
+    if (options.output.isEmpty() || options.output == kStandardOutput)
+        return vexilor::OutputTarget::standardOutput();
+    return vexilor::OutputTarget(options.output);
+}
+
 int convert(const Options& options) {
     try {
         const auto document = keptFrames(readSprite(options), options.frameCount);
         const QByteArray bytes = outputBytes(document, options);
+        std::vector<vexilor::PlannedOutput> outputs;
         if (!options.spectrum.tape.empty()) {
-            vexilor::writeFileSafely(
-                QString::fromStdString(options.spectrum.tape),
-                bytesOf(vexilor::spriteTapeFile(document, options.spectrum.order,
-                                                options.spectrum.address, tapeName(options))));
+            outputs.push_back(
+                {vexilor::OutputTarget(QString::fromStdString(options.spectrum.tape)),
+                 bytesOf(vexilor::spriteTapeFile(document, options.spectrum.order,
+                                                 options.spectrum.address, tapeName(options)))});
         }
         if (!options.sheet.isEmpty())
-            vexilor::writeFileSafely(options.sheet, vexilor::spriteSheetPng(document));
-        if (options.output.isEmpty()) {
-            std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-            if (std::fflush(stdout) != 0)
-                throw vexilor::Failure("Stream write error");
-        } else {
-            vexilor::writeFileSafely(options.output, bytes);
-        }
+            outputs.push_back(
+                {vexilor::OutputTarget(options.sheet), vexilor::spriteSheetPng(document)});
+        outputs.push_back({outputTarget(options), bytes});
+        vexilor::writeAllOrNone(outputs);
         return kSuccess;
+    } catch (const vexilor::OutputFailure& failure) {
+        std::fprintf(stderr, "vexilor-listing: %s: %s\n", qPrintable(failure.output()),
+                     failure.what());
+        return kBadInput;
     } catch (const vexilor::Failure& failure) {
         std::fprintf(stderr, "vexilor-listing: %s: %s\n", qPrintable(options.inputForMessages()),
                      vexilor::converterMessage(failure, options.spectrum).c_str());

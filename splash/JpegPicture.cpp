@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 
 #include "Failure.h"
+#include "JpegOutput.h"
 
 namespace vexilor {
 namespace {
@@ -76,19 +77,6 @@ private:
     ErrorTrap trap_{};
 };
 
-void chooseOutput(jpeg_decompress_struct& info, PictureColours colours) {
-    info.scale_num = 1;
-    info.scale_denom = 1;
-    info.dct_method = JDCT_FLOAT;
-    info.out_color_space = JCS_RGB;
-    if (colours == PictureColours::Palette236) {
-        info.quantize_colors = TRUE;
-        info.desired_number_of_colors = 236;
-        info.two_pass_quantize = TRUE;
-        info.dither_mode = JDITHER_FS;
-    }
-}
-
 QImage imageFor(const jpeg_decompress_struct& info, PictureColours colours) {
     const int width = static_cast<int>(info.output_width);
     const int height = static_cast<int>(info.output_height);
@@ -118,6 +106,19 @@ void refuseOversizedPicture(const jpeg_decompress_struct& info) {
 
 }  // namespace
 
+void chooseJpegOutput(jpeg_decompress_struct& info, PictureColours colours) {
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    info.dct_method = JDCT_FLOAT;
+    info.out_color_space = JCS_RGB;
+    if (colours == PictureColours::Palette236) {
+        info.quantize_colors = TRUE;
+        info.desired_number_of_colors = 236;
+        info.two_pass_quantize = TRUE;
+        info.dither_mode = JDITHER_FS;
+    }
+}
+
 QImage decodeJpeg(const QByteArray& bytes, PictureColours colours) {
     Decompressor decompressor;
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
@@ -132,7 +133,7 @@ QImage decodeJpeg(const QByteArray& bytes, PictureColours colours) {
     });
     refuseOversizedPicture(decompressor.info());
     decompressor.guarded([colours](jpeg_decompress_struct& info) {
-        chooseOutput(info, colours);
+        chooseJpegOutput(info, colours);
         jpeg_start_decompress(&info);  // runs the first pass of the colour choice too
     });
 

@@ -81,7 +81,6 @@ SpriteDocument readSpriteBytes(const QByteArray& bytes, bool invertPicture,
                 throw;
         }
     }
-    const QuietDecoding quiet;
     return spriteFromImageBytes(bytes, invertPicture, frameSize);
 }
 

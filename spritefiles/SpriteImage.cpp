@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 
 #include "Failure.h"
+#include "PngPicture.h"
+#include "QuietDecoding.h"
 
 namespace vexilor {
 
@@ -45,7 +47,28 @@ void refuseUncuttable(QSize size, std::optional<FrameSize> frame) {
     }
 }
 
-QImage readPicture(QImageReader& reader, std::optional<FrameSize> frame) {
+// Before a PNG is decoded its recorded frame size is not known yet: a picture larger than
+// one frame is let through as long as it could be a sheet of 256 frames, and cut or
+// refused once decoded.
+void refuseLargerThanAnySheet(QSize size) {
+    const qint64 largestSheet = qint64(SpriteDocument::kMaxFrames) * kField * kField;
+    const int longestSide = SpriteDocument::kMaxFrames * kField;
+    if (size.width() > longestSide || size.height() > longestSide ||
+        qint64(size.width()) * size.height() > largestSheet) {
+        refuseUncuttable(size, std::nullopt);
+    }
+}
+
+// Every other format Qt's plug-ins read: their complaints about a damaged file are Qt's
+// messages, kept quiet while they read. The frame size is the one given, or the one the
+// picture records.
+QImage readThroughQt(const QByteArray& bytes, std::optional<FrameSize>& frame) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    const QuietDecoding quiet;
+    if (!frame)
+        frame = frameSizeFromText(reader.text(kFrameSizeKey));
     // A sprite takes 16 KiB at most, a sheet of 256 frames 4 MiB. The reader's limit (in
     // MiB) stops a header that asks for gigabytes before anything is allocated.
     reader.setAllocationLimit(frame ? 5 : 1);
@@ -56,16 +79,15 @@ QImage readPicture(QImageReader& reader, std::optional<FrameSize> frame) {
     const QImage image = reader.read();
     if (image.isNull())
         throw Failure(reader.errorString().toStdString());
-    refuseUncuttable(image.size(), frame);
     return image;
 }
 
-SpriteDocument spriteFromReader(QImageReader& reader, bool invert,
-                                std::optional<FrameSize> frameSize) {
-    if (!frameSize)
-        frameSize = frameSizeFromText(reader.text(kFrameSizeKey));
-    const QImage image = readPicture(reader, frameSize).convertToFormat(QImage::Format_ARGB32);
-    const FrameSize frame = frameSize.value_or(FrameSize{image.width(), image.height()});
+// The picture cut into frames left to right, then top to bottom: a pixel is set where
+// the picture is dark, or light with `invert`; transparent pixels count as paper.
+SpriteDocument cutIntoFrames(const QImage& picture, bool invert, std::optional<FrameSize> size) {
+    refuseUncuttable(picture.size(), size);
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const FrameSize frame = size.value_or(FrameSize{image.width(), image.height()});
 
     std::optional<SpriteDocument> document;
     for (int top = 0; top < image.height(); top += frame.height) {
@@ -105,10 +127,17 @@ std::optional<FrameSize> frameSizeFromText(const QString& text) {
 
 SpriteDocument spriteFromImageBytes(const QByteArray& bytes, bool invert,
                                     std::optional<FrameSize> frameSize) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    return spriteFromReader(reader, invert, frameSize);
+    if (!isPng(bytes))
+        return cutIntoFrames(readThroughQt(bytes, frameSize), invert, frameSize);
+    const DecodedPicture picture = decodePng(bytes, [&](QSize stated) {
+        if (frameSize)
+            refuseUncuttable(stated, frameSize);
+        else
+            refuseLargerThanAnySheet(stated);
+    });
+    if (!frameSize)
+        frameSize = frameSizeFromText(picture.text(QString::fromLatin1(kFrameSizeKey)));
+    return cutIntoFrames(picture.image, invert, frameSize);
 }
 
 QByteArray spriteSheetPng(const SpriteDocument& document) {

@@ -1,10 +1,13 @@
 #include <benchmark/benchmark.h>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include "ListingFile.h"
+#include "PngPicture.h"
 #include "RandomSprite.h"
 #include "SpriteFile.h"
 #include "SpriteListing.h"
@@ -27,5 +30,43 @@ void BM_ReadSavedListingFileOfARandom64x64Sprite(benchmark::State& state) {
         benchmark::DoNotOptimize(vexilor::readSpriteFile(path));
 }
 BENCHMARK(BM_ReadSavedListingFileOfARandom64x64Sprite);
+
+// A random 64 x 64 sprite as a PNG with alpha, black pixels on a transparent ground, as
+// a paint program saves a sprite.
+const QByteArray& spritePng() {
+    static const QByteArray bytes = [] {
+        const vexilor::SpriteStore sprite = randomFullSprite();
+        QImage image(64, 64, QImage::Format_ARGB32);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                image.setPixel(x, y, sprite.pixel(x, y) != 0 ? qRgba(0, 0, 0, 255) : 0);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return png;
+    }();
+    return bytes;
+}
+
+// Our libpng decoder, text entries and all, beside Qt's own PNG reader on the same bytes.
+void BM_DecodeSpritePngThroughLibpng(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vexilor::decodePng(spritePng(), [](QSize) {}));
+}
+BENCHMARK(BM_DecodeSpritePngThroughLibpng);
+
+void BM_DecodeSpritePngThroughQt(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QImage::fromData(spritePng(), "PNG"));
+}
+BENCHMARK(BM_DecodeSpritePngThroughQt);
+
+// The converter's road for a PNG in memory: told from a listing, decoded, made a sprite.
+void BM_ReadSpriteFromPngBytes(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vexilor::readSpriteBytes(spritePng()));
+}
+BENCHMARK(BM_ReadSpriteFromPngBytes);
 
 }  // namespace

@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QStringDecoder>
 
 #include "ListingToolRun.h"
@@ -112,34 +115,96 @@ TEST_F(ListingTool, RefusesBadInputsWithExitOneAndLeavesTheOutputFileAlone) {
     }
 }
 
-TEST_F(ListingTool, RefusesBadUsageWithExitTwo) {
-    for (const char* arguments : {"",
-                                  "--bogus x.png",
-                                  "-o",
-                                  "a.png b.png",
-                                  "--tap",
-                                  "--line 9000 x.png",
-                                  "--basic --line 0 x.png",
-                                  "--basic --address 1000 x.png",
-                                  "--tap t.tap --address x x.png",
-                                  "--name hero x.png",
-                                  "--address 40000 x.png",
-                                  "--basic --credits x.png",
-                                  "--label hero x.png",
-                                  "--rows x.png",
-                                  "--frames 65x8 x.png",
-                                  "--frame-count 0 x.png",
-                                  "--asm --c x.png",
-                                  "--basic --asm x.png",
-                                  "--asm --credits x.png",
-                                  "--asm --label LD x.png",
-                                  "--asm --label 9lives x.png",
-                                  "--c --label int x.png",
-                                  "--c --label 'a b' x.png",
-                                  "--asm hl.png",
-                                  "--label"}) {
+TEST_F(ListingTool, RefusesBadUsageWithExitTwoNamingTheProblem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "no input file given"},
+        {"--bogus x.png", "unknown option '--bogus'"},
+        {"-x x.png", "unknown option '-x'"},
+        {"-o", "option -o needs a file name"},
+        {"a.png b.png", "only one file can be converted at a time"},
+        {"--tap", "option --tap needs a value"},
+        {"--tap '' x.png", "--tap needs a file name"},
+        {"--label", "option --label needs a value"},
+        {"--line 9000 x.png", "--line numbers the lines of --basic; give both"},
+        {"--basic --line 0 x.png", "--line needs a line number from 1 to 9999, not '0'"},
+        {"--basic --address 1000 x.png", "--address needs an address in RAM, from 16384 to "},
+        {"--tap t.tap --address x x.png", "--address needs an address in RAM, from 16384 to "},
+        {"--name hero x.png", "--name names the tape of --tap; give both"},
+        {"--address 40000 x.png", "--address places the bytes of --basic or --tap; give one "},
+        {"--basic --credits x.png", "--credits adds to the listing, which --basic replaces"},
+        {"--asm --credits x.png", "--credits adds to the listing, which --asm replaces"},
+        {"--label hero x.png", "--label names the bytes of --asm or --c; give one of them"},
+        {"--rows x.png", "--rows orders the bytes of --asm, --c or --tap; give one of them"},
+        {"--frames 65x8 x.png", "--frames needs a frame size WxH, each from 1 to 64, not '65x8'"},
+        {"--frame-count 0 x.png", "--frame-count needs a number of frames from 1, not '0'"},
+        {"--asm --c x.png", "--basic, --asm and --c each replace the listing; give one of "},
+        {"--basic --asm x.png", "--basic, --asm and --c each replace the listing; give one "},
+        {"--asm --label LD x.png", "the label 'LD' is a register, instruction or directive "},
+        {"--asm --label 9lives x.png", "the label '9lives' is no identifier: it takes letters"},
+        {"--c --label int x.png", "the label 'int' is a C keyword\n"},
+        {"--c --label 'a b' x.png", "the label 'a b' is no identifier: it takes letters"},
+        {"--asm hl.png", "reserve (made from the file name; give one with --label)\n"},
+    };
+    for (const auto& [arguments, problem] : cases) {
         const Run bad = run(arguments);
         EXPECT_EQ(bad.exitCode, 2) << arguments;
-        EXPECT_FALSE(bad.err.isEmpty()) << arguments;
+        EXPECT_THAT(bad.err.toStdString(), HasSubstr(problem));
+        EXPECT_THAT(
+            bad.err.toStdString(),
+            testing::MatchesRegex("vexilor-listing: [^\n]+\nTry 'vexilor-listing --help'.\n"));
+    }
+}
+
+// "-o -", "-o /dev/stdout" into a pipe, a link to a named pipe, and /dev/null take the
+// bytes straight, and stay what they are.
+TEST_F(ListingTool, WritesStandardOutputDevicesAndPipesStraight) {
+    const QString input = diagonalPbm(), tool = "'" LISTING_TOOL "' ";
+    const QByteArray listing = run(input).out;
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("pipe"), path("link")));
+    const std::pair<QString, QByteArray> cases[] = {
+        {tool + "-o - " + input, listing},
+        {tool + "-o /dev/stdout " + input + " | cat", listing},
+        // In the background while cat reads the pipe; then the tool's status.
+        {"{ " + tool + "-o " + path("link") + " " + input + " & cat " + path("pipe") +
+             "; wait $!; }",
+         listing},
+        {tool + "--tap /dev/null -o /dev/null " + input, ""},
+    };
+    for (const auto& [command, out] : cases) {
+        const Run ran = shell(command);
+        EXPECT_EQ(ran.exitCode, 0) << ran.err.constData();
+        EXPECT_EQ(ran.out, out) << command.toStdString();
+    }
+    struct stat status = {};
+    EXPECT_TRUE(stat("/dev/null", &status) == 0 && S_ISCHR(status.st_mode));
+    EXPECT_TRUE(lstat(QFile::encodeName(path("pipe")).constData(), &status) == 0 &&
+                S_ISFIFO(status.st_mode));
+}
+
+// With --tap and -o, the one that cannot be written is named, and neither file is new or
+// changed, nor anything written to standard output.
+TEST_F(ListingTool, WritesNeitherTheTapeNorTheOutputUnlessBothCanBeWritten) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    ASSERT_TRUE(writeFile(path("old.tap"), "old tape") && writeFile(path("old.txt"), "old"));
+    const QString missing = path("missing/x"), folder = path("folder");
+    const std::tuple<QString, QString, QString> cases[] = {{missing, path("new.txt"), missing},
+                                                           {missing, path("old.txt"), missing},
+                                                           {path("new.tap"), missing, missing},
+                                                           {path("old.tap"), folder, folder},
+                                                           {missing, "-", missing},
+                                                           {folder, "-", folder}};
+    for (const auto& [tape, output, failed] : cases) {
+        const Run refused = run("--tap " + tape + " -o " + output + " " + diagonalPbm());
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_THAT(refused.err.toStdString(),
+                    testing::StartsWith(QStringLiteral("vexilor-listing: %1: Cannot create file "
+                                                       "\"%1\". ")
+                                            .arg(failed)
+                                            .toStdString()));
+        EXPECT_TRUE(refused.out.isEmpty());
+        EXPECT_EQ(readFile(path("old.tap")) + readFile(path("old.txt")), "old tapeold");
+        EXPECT_THAT(QDir(dir.path()).entryList(QDir::Files),
+                    testing::ElementsAre("diagonal.pbm", "err", "old.tap", "old.txt", "out"));
     }
 }

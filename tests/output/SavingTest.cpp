@@ -2,6 +2,9 @@
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <future>
 #include <string>
 
 #include "CoreTesting.h"
@@ -35,7 +39,7 @@ protected:
     QString path(const QString& name) const { return folder.filePath(name); }
     QStringList folderEntries() const {
         return QDir(folder.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     // The user types a name into the real modal dialog, which stands in the temporary
     // folder, and presses Enter (or Escape to cancel). Remembers the name it offered.
@@ -228,6 +232,55 @@ TEST_F(SavingTheListing, InAFolderThatTakesNoNewFileAWritableFileIsStillReplaced
     EXPECT_EQ(readFile(locked + "/read-only.txt"), "kept\r\n");
     EXPECT_THAT(QDir(locked).entryList(QDir::Files | QDir::Hidden),
                 ElementsAre("read-only.txt", "writable.txt"));
+}
+
+// What a path leads to, through links.
+std::string kindAt(const QString& path) {
+    struct stat status = {};
+    if (stat(QFile::encodeName(path).constData(), &status) != 0)
+        return "nothing";
+    return S_ISCHR(status.st_mode)    ? "char device"
+           : S_ISFIFO(status.st_mode) ? "pipe"
+           : S_ISSOCK(status.st_mode) ? "socket"
+                                      : "other";
+}
+
+// Nothing can be put in a device's, a pipe's or a socket's place, so they are written
+// straight (a socket refuses), and stay what they are: /dev/null too, whoever runs this.
+TEST_F(SavingTheListing, ADevicePipeOrSocketIsWrittenStraightAndStaysWhatItIs) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("pipe"), path("link-to-pipe")));
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, QFile::encodeName(path("socket")).constData(),
+             sizeof address.sun_path);
+    const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+
+    const QByteArray bytes = "   A1: DATA 1, 2\r\n";
+    const std::tuple<QString, std::string, QString> cases[] = {
+        {"/dev/null", "char device", ""},
+        {path("link-to-pipe"), "pipe", ""},
+        {path("socket"), "socket",
+         "Cannot create file \"" + path("socket") + "\". No such device or address"}};
+    for (const auto& [target, kind, failure] : cases) {
+        // A pipe takes the bytes once someone reads it.
+        auto read = std::async(std::launch::async, [&target = target, &kind = kind] {
+            return kind == "pipe" ? readFile(target) : QByteArray();
+        });
+        QString outcome;
+        try {
+            vexilor::writeFileSafely(target, bytes);
+        } catch (const vexilor::Failure& refused) {
+            outcome = refused.what();
+            if (kind == "pipe")
+                writeFile(target, {});  // lets the reader go
+        }
+        EXPECT_EQ(outcome, failure);
+        EXPECT_EQ(read.get(), kind == "pipe" ? bytes : QByteArray()) << target.toStdString();
+        EXPECT_EQ(kindAt(target), kind) << target.toStdString();
+    }
+    close(listening);
+    EXPECT_THAT(folderEntries(), ElementsAre("link-to-pipe", "pipe", "socket"));
 }
 
 }  // namespace

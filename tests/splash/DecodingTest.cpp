@@ -1,9 +1,17 @@
 #include <gmock/gmock.h>
 
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QBuffer>
 #include <QSet>
+#include <QtEndian>
+#include <tuple>
 
 #include "CoreTesting.h"
 #include "JpegPicture.h"
+#include "PngPicture.h"
 #include "TitlePicture.h"
 
 using testing::StartsWith;
@@ -91,4 +99,84 @@ TEST(DecodingADamagedPicture, FailsCleanlyAndLeavesTheDecoderUsable) {
 
     EXPECT_THROW(decodeJpeg(bytes.left(300), PictureColours::Palette236), Failure);
     EXPECT_EQ(decodeJpeg(bytes, PictureColours::TrueColour).size(), QSize(608, 374));
+}
+
+static QByteArray pngOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    return bytes;
+}
+static const auto anySize = [](QSize) {};
+
+// 1-bit, 8-bit and 16-bit grey, a palette with transparency, RGB, RGBA at 8 and 16 bits.
+TEST(DecodingAPng, GivesEveryKindOfPixelAsRgbaKeepingItsAlpha) {
+    QImage colours(4, 2, QImage::Format_ARGB32);
+    const QRgb pixels[] = {qRgba(0, 0, 0, 255),      qRgba(255, 255, 255, 255),
+                           qRgba(200, 30, 90, 255),  qRgba(10, 120, 250, 128),
+                           qRgba(0, 0, 0, 0),        qRgba(100, 100, 100, 255),
+                           qRgba(255, 255, 255, 17), qRgba(127, 128, 129, 255)};
+    for (int i = 0; i < 8; ++i)
+        colours.setPixel(i % 4, i / 4, pixels[i]);
+    for (const auto format : {QImage::Format_Mono, QImage::Format_Grayscale8,
+                              QImage::Format_Grayscale16, QImage::Format_Indexed8,
+                              QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGBA64}) {
+        const QImage kind = colours.convertToFormat(format);
+        EXPECT_EQ(vexilor::decodePng(pngOf(kind), anySize).image,
+                  kind.convertToFormat(QImage::Format_RGBA8888))
+            << format;
+    }
+}
+
+TEST(DecodingAPng, GivesItsTextEntriesInAnyEncodingBeforeOrAfterThePixels) {
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.setText("vexilor-frame-size", "16x16");
+    image.setText("Comment", QString(2000, u'z'));
+    image.setText("Title", "Спрайт");
+    QByteArray bytes = pngOf(image);
+    for (const char* type : {"tEXt", "zTXt", "iTXt"})
+        ASSERT_TRUE(bytes.contains(type)) << type;
+    // The plain text entry moved to just before the end chunk.
+    const qsizetype start = bytes.indexOf("tEXt") - 4;
+    const QByteArray entry = bytes.mid(start, 12 + qFromBigEndian<quint32>(&bytes[start]));
+    bytes.remove(start, entry.size()).insert(bytes.size() - 12, entry);
+
+    const vexilor::DecodedPicture decoded = vexilor::decodePng(bytes, anySize);
+    EXPECT_EQ(decoded.text("vexilor-frame-size"), "16x16");
+    EXPECT_EQ(decoded.text("Comment"), QString(2000, u'z'));
+    EXPECT_EQ(decoded.text("Title"), "Спрайт");
+    EXPECT_TRUE(decoded.text("Author").isNull());
+    EXPECT_EQ(decoded.texts.size(), 3);
+}
+
+// Standard error, the handler of a fatal signal and Qt's message handler.
+static auto processState() {
+    struct stat standardError = {};
+    fstat(STDERR_FILENO, &standardError);
+    struct sigaction onFault = {};
+    sigaction(SIGSEGV, nullptr, &onFault);
+    const QtMessageHandler messages = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(messages);
+    return std::tuple(standardError.st_ino, onFault.sa_handler, messages);
+}
+
+TEST(DecodingAPng, RefusesDamageItCannotDecodePastAndLeavesTheProcessAsItWas) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const QByteArray bytes = pngOf(image);
+    QByteArray badSum = bytes;
+    badSum[bytes.indexOf("IDAT") + 6] ^= 0x55;
+    for (const QByteArray& damaged :
+         {bytes.left(8), bytes.left(bytes.size() / 2), bytes.left(bytes.size() - 12), badSum})
+        EXPECT_THAT([&] { vexilor::decodePng(damaged, anySize); },
+                    failsWith(vexilor::kUnreadablePicture));
+
+    // The header's size is told before anything else, with the process as it was.
+    const auto before = processState();
+    const auto refuse = [&before](QSize size) {
+        EXPECT_TRUE(processState() == before);
+        throw Failure(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+    };
+    EXPECT_THAT([&] { vexilor::decodePng(bytes, refuse); }, failsWith("8 x 8"));
+    EXPECT_EQ(vexilor::decodePng(bytes, anySize).image.size(), QSize(8, 8));
 }
