@@ -12,10 +12,12 @@
 #include "CurrentPrinter.h"
 #include "DesktopEntry.h"
 #include "ForgetfulSettings.h"
+#include "FramePlacement.h"
 #include "FramePicture.h"
 #include "ListingPrint.h"
 #include "ListingSaver.h"
 #include "MainWindowServices.h"
+#include "ScreenPlacement.h"
 #include "QtTranslations.h"
 #include "SplashScreens.h"
 #include "Unit1.h"
@@ -43,6 +45,8 @@ void showAnimationPreview(vexilor::TForm1& window) {
                          &vexilor::AnimationPreview::refresh);
         QObject::connect(&commands, &vexilor::EditorCommands::controlsChanged, preview,
                          &vexilor::AnimationPreview::refresh);
+        preview->adjustSize();
+        vexilor::placeByOuterSize(*preview, vexilor::centredOnVirtualScreen);
     }
     preview->show();
     preview->raise();
