@@ -42,6 +42,11 @@ void SpriteDocument::setFramePixels(int index, const PixelField& pixels) {
     frames_[static_cast<std::size_t>(index)].pixels = pixels;
 }
 
+void SpriteDocument::setFrameMask(int index, const std::optional<PixelField>& mask) {
+    checkIndex(index, frameCount());
+    frames_[static_cast<std::size_t>(index)].mask = mask;
+}
+
 void SpriteDocument::insertFrame(int index, SpriteFrame frame) {
     checkIndex(index, frameCount() + 1);
     if (frameCount() == kMaxFrames)

@@ -40,6 +40,8 @@ public:
     // the listing of one picture.
     SpriteStore frameStore(int index) const;
     void setFramePixels(int index, const PixelField& pixels);
+    // Gives the frame a mask, or takes its mask away with none.
+    void setFrameMask(int index, const std::optional<PixelField>& mask);
 
     // `index` from 0 to frameCount(): the new frame's place; those from there on move up.
     void insertFrame(int index, SpriteFrame frame);
