@@ -32,6 +32,14 @@ int addressFromText(std::string_view text) {
                   std::string(text) + "'");
 }
 
+AutoMaskRule autoMaskFromText(std::string_view text) {
+    if (text == "outside")
+        return AutoMaskRule::Outside;
+    if (text == "outline")
+        return AutoMaskRule::Outline;
+    throw Failure("--auto-mask needs outside or outline, not '" + std::string(text) + "'");
+}
+
 std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits) {
     const bool tape = !options.tape.empty();
     const bool source = options.assembler || options.c;

@@ -29,6 +29,13 @@ struct SpectrumOptions {
 int firstLineFromText(std::string_view text);
 int addressFromText(std::string_view text);
 
+// The mask that --auto-mask makes for every frame, in place of one from a picture's alpha:
+// the clear pixels joined to the edge transparent, or the set pixels and their neighbours
+// opaque (AutoMask.h).
+enum class AutoMaskRule { Outside, Outline };
+// The value --auto-mask takes ("outside" or "outline"); throws Failure saying what it takes.
+AutoMaskRule autoMaskFromText(std::string_view text);
+
 // Why the options given cannot be used together, or an empty text when they can.
 std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits);
 

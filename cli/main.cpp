@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AssemblerForm.h"
+#include "AutoMask.h"
 #include "CForm.h"
 #include "ConverterOptions.h"
 #include "Failure.h"
@@ -32,6 +33,7 @@ const char kUsage[] =
     "       vexilor-listing --asm|--c [--label NAME] [--rows] [-o FILE] INPUT\n"
     "       vexilor-listing --tap TAPE [--name NAME] [--address A] [--rows] [OPTIONS] INPUT\n"
     "       vexilor-listing --frames WxH [--frame-count N] [--png SHEET] [OPTIONS] INPUT\n"
+    "       vexilor-listing --auto-mask outside|outline [OPTIONS] INPUT\n"
     "\n"
     "Writes the ZX Spectrum sprite listing of INPUT: one DATA line per 8 x 8 cell, then the\n"
     "sprite as rows of 0 and 1. The text is Windows-1251 with CR LF line ends, byte for\n"
@@ -41,6 +43,9 @@ const char kUsage[] =
     "the content. - reads standard input. A sprite may have up to 256 frames of one size:\n"
     "a listing holds them one after another, a picture is cut into them with --frames,\n"
     "and a sheet that --png wrote records its frame size. Every form holds every frame.\n"
+    "A frame may have a mask, where 1 lets the background show through: a listing holds\n"
+    "it after the frame's rows under \"Маска:\", a picture's alpha gives it (alpha below\n"
+    "half: transparent; a frame whose pixels are all opaque has none).\n"
     "\n"
     "  --credits    add the credit lines, as the editor's Convert button does\n"
     "  --invert     set a picture's light pixels instead of its dark ones\n"
@@ -62,7 +67,13 @@ const char kUsage[] =
     "  --frames WxH cut the picture into frames of W x H pixels (each 1 to 64), left to\n"
     "               right and then top to bottom\n"
     "  --frame-count N  keep the first N frames\n"
-    "  --png SHEET  also write SHEET, a PNG picture of the frames side by side\n"
+    "  --png SHEET  also write SHEET, a PNG picture of the frames side by side, set\n"
+    "               pixels black and clear ones white, with the masks as alpha\n"
+    "  --auto-mask outside|outline\n"
+    "               give every frame a mask made from its pixels, in place of one from\n"
+    "               the alpha: outside makes every clear pixel that joins the edge\n"
+    "               through clear pixels (up, down, left, right) transparent; outline\n"
+    "               keeps opaque the set pixels and their eight neighbours only\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
@@ -83,6 +94,7 @@ struct Options {
     std::optional<vexilor::FrameSize> frames;
     std::optional<int> frameCount;
     QString sheet;
+    std::optional<vexilor::AutoMaskRule> autoMask;
     vexilor::SpectrumOptions spectrum;
 
     // The input's file name up to its extension, or "sprite" for standard input.
@@ -128,13 +140,14 @@ Request parseCommandLine(const QStringList& arguments) {
         basic("basic"), assembler("asm"), c("c"), rows("rows"), output("o", "", "FILE"),
         line("line", "", "N"), address("address", "", "A"), tape("tap", "", "TAPE"),
         name("name", "", "NAME"), label("label", "", "NAME"), frames("frames", "", "WxH"),
-        frameCount("frame-count", "", "N"), sheet("png", "", "SHEET");
+        frameCount("frame-count", "", "N"), sheet("png", "", "SHEET"),
+        autoMask("auto-mask", "", "RULE");
 
     QCommandLineParser parser;
     // "-o" is an option of its own, never the letter options "-" "o".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({help, version, credits, invert, basic, assembler, c, rows, output, line,
-                       address, tape, name, label, frames, frameCount, sheet});
+                       address, tape, name, label, frames, frameCount, sheet, autoMask});
     parser.addPositionalArgument("INPUT",
                                  "the picture or listing to convert, - for standard input");
 
@@ -181,6 +194,8 @@ Request parseCommandLine(const QStringList& arguments) {
         if (parser.isSet(address))
             options.spectrum.address =
                 vexilor::addressFromText(parser.value(address).toStdString());
+        if (parser.isSet(autoMask))
+            options.autoMask = vexilor::autoMaskFromText(parser.value(autoMask).toStdString());
     } catch (const vexilor::Failure& failure) {
         request.problem = QString::fromStdString(failure.what());
         return request;
@@ -302,6 +317,18 @@ vexilor::SpriteDocument keptFrames(vexilor::SpriteDocument document, std::option
     return document;
 }
 
+// Every frame with the mask the rule makes of it, when one is asked for.
+vexilor::SpriteDocument masked(vexilor::SpriteDocument document,
+                               std::optional<vexilor::AutoMaskRule> rule) {
+    for (int i = 0; rule && i < document.frameCount(); ++i) {
+        const vexilor::SpriteStore frame = document.frameStore(i);
+        document.setFrameMask(i, *rule == vexilor::AutoMaskRule::Outside
+                                     ? vexilor::outsideMask(frame)
+                                     : vexilor::outlineMask(frame));
+    }
+    return document;
+}
+
 // The tape's CODE file name: the one given, or the input's name cut to fit.
 std::string tapeName(const Options& options) {
     if (options.spectrum.tapeName)
@@ -318,7 +345,8 @@ vexilor::OutputTarget outputTarget(const Options& options) {
 
 int convert(const Options& options) {
     try {
-        const auto document = keptFrames(readSprite(options), options.frameCount);
+        const auto document =
+            masked(keptFrames(readSprite(options), options.frameCount), options.autoMask);
         const QByteArray bytes = outputBytes(document, options);
         std::vector<vexilor::PlannedOutput> outputs;
         if (!options.spectrum.tape.empty()) {

@@ -14,6 +14,11 @@ namespace vexilor::listing {
 //
 //    00011000                                       the rows of 0 and 1
 //    ...
+//                                                   with a mask: two empty lines,
+//
+//    Маска:                                         the title,
+//    A1: DATA 255, 231, 195, 129, 0, 0, 0, 0,       the mask as a listing of its own
+//    ...                                            (1: the background shows through)
 
 // Before a DATA line's cell name, and between the name and the values.
 constexpr std::string_view kCellIndent = "   ";
@@ -25,6 +30,8 @@ constexpr std::string_view kRowIndent = "    ";
 // The empty lines between the DATA lines and the rows, between the rows and the credits,
 // and between one frame's block and the next.
 constexpr int kGapLines = 2;
+// Before a frame's mask, after its rows and two empty lines (UTF-8).
+constexpr std::string_view kMaskTitle = "Маска:";
 constexpr char kSetPixel = '1';
 constexpr char kClearPixel = '0';
 

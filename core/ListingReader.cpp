@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "ListingLayout.h"
+#include "PixelFieldBits.h"
 #include "SpriteBytes.h"
 #include "SpriteDocument.h"
 #include "SpriteListing.h"
@@ -306,8 +307,11 @@ std::optional<std::string_view> readFrame(Lines& lines, std::optional<std::strin
     return line;
 }
 
-// Checks a frame's block and adds its frame to the document (started by the first).
-void addFrame(const FrameBlock& block, std::optional<SpriteDocument>& document) {
+// Checks a frame's block, and its mask's block when `mask` is given, and adds the frame to
+// the document (started by the first). A mask read is transparent beyond the sprite's width
+// and height, as the masks made from a picture are.
+void addFrame(const FrameBlock& block, const FrameBlock* mask,
+              std::optional<SpriteDocument>& document) {
     const Picture& picture = block.picture;
     if (document && (picture.width != document->width() || picture.height != document->height())) {
         refuse(block.firstRowLine,
@@ -316,21 +320,37 @@ void addFrame(const FrameBlock& block, std::optional<SpriteDocument>& document) 
                    std::to_string(document->width()) + " x " + std::to_string(document->height()));
     }
     checkCells(block);
-    if (!document)
+    std::optional<PixelField> maskField;
+    if (mask) {
+        const Picture& shape = mask->picture;
+        if (shape.width != picture.width || shape.height != picture.height) {
+            refuse(mask->firstRowLine,
+                   "a mask of " + std::to_string(shape.width) + " x " +
+                       std::to_string(shape.height) + " pixels for a frame of " +
+                       std::to_string(picture.width) + " x " + std::to_string(picture.height));
+        }
+        checkCells(*mask);
+        maskField = fieldOf(shape) | ~(leftColumns(shape.width) & topRows(shape.height));
+    }
+    if (!document) {
         document.emplace(spriteOf(picture));
-    else
-        document->insertFrame(document->frameCount(), SpriteFrame{fieldOf(picture)});
+        document->setFrameMask(0, maskField);
+    } else {
+        document->insertFrame(document->frameCount(), SpriteFrame{fieldOf(picture), maskField});
+    }
 }
 
 }  // namespace
 
 SpriteDocument readListing(std::string_view text) {
     Lines lines(text);
-    FrameBlock block;
+    FrameBlock block, mask;
+    bool masked = false;
     std::optional<SpriteDocument> document;
     int frames = 1;
-    // After each frame's rows: the end, or two empty lines and then the next frame's
-    // DATA lines, its empty lines (a frame with no full cell), or the credits.
+    // After each frame's rows (or its mask's): the end, or two empty lines and then the
+    // mask's title, the next frame's DATA lines, its empty lines (a frame with no full
+    // cell), or the credits.
     for (auto line = readFrame(lines, lines.next(), block); line;) {
         line = lines.next();
         if (!line)
@@ -340,17 +360,25 @@ SpriteDocument readListing(std::string_view text) {
         line = lines.next();
         if (!line)
             refuse(lines.number(), "the text ends before the credits");
+        if (*line == listing::kMaskTitle) {
+            if (masked)
+                refuse(lines.number(), "a second mask for one frame");
+            masked = true;
+            line = readFrame(lines, lines.next(), mask);
+            continue;
+        }
         if (!line->empty() && !line->starts_with(kCellIndent)) {
             readCredits(lines, *line);
             break;
         }
         if (frames == SpriteDocument::kMaxFrames)
             refuse(lines.number(), "more than 256 frames");
-        addFrame(block, document);
+        addFrame(block, masked ? &mask : nullptr, document);
+        masked = false;
         ++frames;
         line = readFrame(lines, line, block);
     }
-    addFrame(block, document);
+    addFrame(block, masked ? &mask : nullptr, document);
     return std::move(*document);
 }
 

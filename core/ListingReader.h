@@ -22,8 +22,10 @@ private:
 
 // Reads a listing as makeListing writes it, with or without the credits, into a document
 // of the rows' width and height with their pixels: a frame for each block of DATA lines,
-// two empty lines and rows, the blocks apart by two empty lines. The rows of 0 and 1 give
-// each frame, and its DATA lines must be the ones those rows give. Frames of another size
+// two empty lines and rows, the blocks apart by two empty lines; a frame's rows may be
+// followed by two empty lines, the line "Маска:" and its mask's block, of the frame's size
+// (1: transparent; transparent beyond the sprite too). The rows of 0 and 1 give each frame
+// and mask, and its DATA lines must be the ones those rows give. Frames of another size
 // than the first, and more than 256 frames, are refused. `text` is UTF-8 and may start with a
 // byte-order mark; each line ends in LF or CR LF, the last one optionally. Nothing else is taken:
 // any other text throws ListingError naming the line where the problem shows. A text that ends

@@ -78,6 +78,24 @@ const PixelField& leftColumns(int count) {
     return table[std::clamp(count, 0, kSize)];
 }
 
+Columns columnsOf(const PixelField& field) {
+    static const PixelField firstColumn = leftColumns(1);
+    Columns columns;
+    PixelField rest = field;
+    for (int column = 0; column < kSize; ++column, rest >>= kSize)
+        columns[column] = (rest & firstColumn).to_ullong();
+    return columns;
+}
+
+PixelField fieldOf(const Columns& columns) {
+    PixelField field;
+    for (int column = kSize - 1; column >= 0; --column) {
+        field <<= kSize;
+        field |= PixelField(columns[column]);
+    }
+    return field;
+}
+
 PixelField reversedColumns(PixelField field) {
     for (int step = 0; step < kSteps; ++step)
         field = tradeBlocks(field, stepBit(step) * kSize, stepMasks().lowerColumns[step]);

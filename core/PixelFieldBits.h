@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "SpriteStore.h"
 
 namespace vexilor {
@@ -12,6 +15,13 @@ const PixelField& topRows(int count);
 
 // Columns 0 .. count-1 whole; a count beyond 0 .. 64 counts as the nearer end.
 const PixelField& leftColumns(int count);
+
+// A column of the field as one word: bit `row` is pixel (column, row). The field's layout
+// keeps each column in 64 consecutive bits, so a column's pixels move as one word.
+using ColumnBits = std::uint64_t;
+using Columns = std::array<ColumnBits, SpriteStore::kFieldSize>;
+Columns columnsOf(const PixelField& field);
+PixelField fieldOf(const Columns& columns);
 
 // Pixel (column, row) moved to (63 - column, row).
 PixelField reversedColumns(PixelField field);

@@ -22,29 +22,6 @@ PixelField block(int first, int last, int top, int bottom, int width, int height
     return columns & rows;
 }
 
-// A column of the field as one word: bit `row` is pixel (column, row).
-using ColumnBits = std::uint64_t;
-using Columns = std::array<ColumnBits, kSize>;
-
-// The field's layout keeps each column in 64 consecutive bits.
-Columns columnsOf(const PixelField& field) {
-    static const PixelField firstColumn = leftColumns(1);
-    Columns columns;
-    PixelField rest = field;
-    for (int column = 0; column < kSize; ++column, rest >>= kSize)
-        columns[column] = (rest & firstColumn).to_ullong();
-    return columns;
-}
-
-PixelField fieldOf(const Columns& columns) {
-    PixelField field;
-    for (int column = kSize - 1; column >= 0; --column) {
-        field <<= kSize;
-        field |= PixelField(columns[column]);
-    }
-    return field;
-}
-
 // The unbroken run of `bits` that holds bit `row` (which must be set).
 ColumnBits runAround(ColumnBits bits, int row) {
     const ColumnBits bit = ColumnBits{1} << row;

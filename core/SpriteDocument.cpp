@@ -7,7 +7,9 @@
 namespace vexilor {
 
 SpriteDocument::SpriteDocument(const SpriteStore& store)
-    : width_(store.width()), height_(store.height()), frames_{SpriteFrame{store.field()}} {}
+    : width_(store.width()),
+      height_(store.height()),
+      frames_{SpriteFrame{store.field(), std::nullopt}} {}
 
 void SpriteDocument::setSize(int width, int height) {
     SpriteStore::checkSize(width);
@@ -38,6 +40,11 @@ SpriteStore SpriteDocument::frameStore(int index) const {
 void SpriteDocument::setFramePixels(int index, const PixelField& pixels) {
     checkIndex(index, frameCount());
     frames_[static_cast<std::size_t>(index)].pixels = pixels;
+}
+
+void SpriteDocument::setFrameMask(int index, const std::optional<PixelField>& mask) {
+    checkIndex(index, frameCount());
+    frames_[static_cast<std::size_t>(index)].mask = mask;
 }
 
 void SpriteDocument::insertFrame(int index, SpriteFrame frame) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "SpriteStore.h"
@@ -10,6 +11,9 @@ namespace vexilor {
 // pixels can join them.
 struct SpriteFrame {
     PixelField pixels;
+    // Where the background shows through (bit 1: transparent), over the same 64 x 64 field;
+    // none for a frame without a mask.
+    std::optional<PixelField> mask;
     friend bool operator==(const SpriteFrame&, const SpriteFrame&) = default;
 };
 
@@ -36,6 +40,8 @@ public:
     // the listing of one picture.
     SpriteStore frameStore(int index) const;
     void setFramePixels(int index, const PixelField& pixels);
+    // Gives the frame a mask, or takes its mask away with none.
+    void setFrameMask(int index, const std::optional<PixelField>& mask);
 
     // `index` from 0 to frameCount(): the new frame's place; those from there on move up.
     void insertFrame(int index, SpriteFrame frame);

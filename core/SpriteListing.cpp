@@ -105,12 +105,18 @@ SpriteListing makeListing(const SpriteStore& store, bool withCredits) {
 SpriteListing makeListing(const SpriteDocument& document, bool withCredits) {
     SpriteListing lines;
     for (int i = 0; i < document.frameCount(); ++i) {
-        const SpriteStore frame = document.frameStore(i);
+        SpriteStore frame = document.frameStore(i);
         if (i == 0)
             lines.reserve(linesFor(frame, document.frameCount()));
         else
             lines.resize(lines.size() + listing::kGapLines);
         appendFrame(lines, frame);
+        if (const auto& mask = document.frame(i).mask) {
+            lines.resize(lines.size() + listing::kGapLines);
+            lines.emplace_back(listing::kMaskTitle);
+            frame.setField(*mask);
+            appendFrame(lines, frame);
+        }
     }
     if (withCredits)
         appendCredits(lines);

@@ -20,8 +20,9 @@ const std::vector<std::string>& creditLines();
 SpriteListing makeListing(const SpriteStore& store, bool withCredits);
 
 // Every frame's block as makeListing writes a frame without credits, in order, the blocks
-// apart by two empty lines; the credits, when asked for, once at the end. A document of
-// one frame gives its frame's listing.
+// apart by two empty lines; a frame with a mask has, after its rows, two empty lines, the
+// line "Маска:" and the mask's block as a frame's (1 where the background shows through); the
+// credits, when asked for, once at the end. A document of one frame gives its frame's listing.
 SpriteListing makeListing(const SpriteDocument& document, bool withCredits);
 
 // Row `row` of the sprite as the listing's picture has it: four blanks, then a "0" or "1"

@@ -1,8 +1,8 @@
 // Any bytes given as a listing text are read into a sprite of 1 to 256 frames of
-// 1 ... 64 x 1 ... 64 pixels or refused with a ListingError that names one of the text's
-// lines. A text is read only when it is, line ends and byte-order mark aside, the very
-// listing makeListing writes for the sprite read, with or without the credits; and that
-// listing reads back into the same sprite. Reading takes little heap besides the frames,
+// 1 ... 64 x 1 ... 64 pixels, each with or without its mask, or refused with a ListingError that
+// names one of the text's lines. A text is read only when it is, line ends and byte-order mark
+// aside, the very listing makeListing writes for the sprite read, with or without the credits; and
+// that listing reads back into the same sprite. Reading takes little heap besides the frames,
 // whatever the text's length.
 // The same bytes are read once more as a file's, decoded as the programs decode them:
 // then the listing may also be in Windows-1251, as Save writes it.
@@ -85,6 +85,9 @@ void checkRead(std::string_view text, const vexilor::SpriteDocument& store, Enco
     }
     vexilor::fuzzing::notePicture(store.width(), store.height());
     vexilor::fuzzing::noteOutcome("frames " + std::to_string(store.frameCount()));
+    for (int i = 0; i < store.frameCount(); ++i)
+        if (store.frame(i).mask)
+            vexilor::fuzzing::noteOutcome(i == 0 ? "a first frame with a mask" : "a mask");
 }
 
 void checkRefusal(std::string_view text, const vexilor::ListingError& error) {

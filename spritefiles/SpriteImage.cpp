@@ -82,8 +82,15 @@ QImage readThroughQt(const QByteArray& bytes, std::optional<FrameSize>& frame) {
     return image;
 }
 
+// Below half of full alpha a pixel lets the background show through.
+bool isTransparent(QRgb colour) {
+    return qAlpha(colour) < 128;
+}
+
 // The picture cut into frames left to right, then top to bottom: a pixel is set where
-// the picture is dark, or light with `invert`; transparent pixels count as paper.
+// the picture is dark, or light with `invert`, whatever its alpha. A frame with a
+// transparent pixel gets the alpha as its mask (transparent beyond its width and height
+// too); a frame whose pixels are all opaque gets none.
 SpriteDocument cutIntoFrames(const QImage& picture, bool invert, std::optional<FrameSize> size) {
     refuseUncuttable(picture.size(), size);
     const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
@@ -94,18 +101,29 @@ SpriteDocument cutIntoFrames(const QImage& picture, bool invert, std::optional<F
         for (int left = 0; left < image.width(); left += frame.width) {
             SpriteStore store;
             store.setSize(frame.width, frame.height);
+            PixelField mask;
+            mask.set();
+            bool masked = false;
             for (int y = 0; y < frame.height; ++y) {
                 for (int x = 0; x < frame.width; ++x) {
                     const QRgb colour = image.pixel(left + x, top + y);
-                    // Transparent pixels count as paper.
-                    const bool dark = qAlpha(colour) >= 128 && qGray(colour) < 128;
+                    const bool dark = qGray(colour) < 128;
                     store.setPixel(x, y, dark != invert ? 1 : 0);
+                    const bool transparent = isTransparent(colour);
+                    mask[SpriteStore::pixelIndex(x, y)] = transparent;
+                    masked = masked || transparent;
                 }
             }
-            if (!document)
+            std::optional<PixelField> frameMask;
+            if (masked)
+                frameMask = mask;
+            if (!document) {
                 document.emplace(store);
-            else
-                document->insertFrame(document->frameCount(), SpriteFrame{store.field()});
+                document->setFrameMask(0, frameMask);
+            } else {
+                document->insertFrame(document->frameCount(),
+                                      SpriteFrame{store.field(), frameMask});
+            }
         }
     }
     return std::move(*document);
@@ -145,14 +163,31 @@ QByteArray spriteSheetPng(const SpriteDocument& document) {
     const int height = document.height();
     if (width <= 0 || height <= 0)
         throw Failure("a sprite with no pixels makes no picture");
-    QImage sheet(width * document.frameCount(), height, QImage::Format_Mono);
-    sheet.setColor(0, qRgb(255, 255, 255));
-    sheet.setColor(1, qRgb(0, 0, 0));
+    bool masked = false;
+    for (int i = 0; i < document.frameCount(); ++i)
+        masked = masked || document.frame(i).mask.has_value();
+    // Without masks, two colours; with them, the alpha as well (opaque for a frame without).
+    QImage sheet(width * document.frameCount(), height,
+                 masked ? QImage::Format_ARGB32 : QImage::Format_Mono);
+    if (!masked) {
+        sheet.setColor(0, qRgb(255, 255, 255));
+        sheet.setColor(1, qRgb(0, 0, 0));
+    }
     for (int i = 0; i < document.frameCount(); ++i) {
         const SpriteStore frame = document.frameStore(i);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                sheet.setPixel(i * width + x, y, frame.pixel(x, y));
+        const std::optional<PixelField>& mask = document.frame(i).mask;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const int set = frame.pixel(x, y);
+                if (!masked) {
+                    sheet.setPixel(i * width + x, y, set);
+                    continue;
+                }
+                const bool transparent = mask && (*mask)[SpriteStore::pixelIndex(x, y)];
+                const int level = set ? 0 : 255;
+                sheet.setPixel(i * width + x, y, qRgba(level, level, level, transparent ? 0 : 255));
+            }
+        }
     }
     sheet.setText(kFrameSizeKey, QStringLiteral("%1x%2").arg(width).arg(height));
     QByteArray png;

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "AutoMask.h"
 #include "IntegerText.h"
 #include "ListingReader.h"
 #include "PixelShapes.h"
@@ -34,7 +35,7 @@ vexilor::SpriteDocument largestDocument() {
     vexilor::SpriteDocument document(randomFullSprite());
     while (document.frameCount() < vexilor::SpriteDocument::kMaxFrames) {
         const vexilor::PixelField last = document.frame(document.frameCount() - 1).pixels;
-        document.insertFrame(document.frameCount(), {(last << 1) ^ (last >> 7)});
+        document.insertFrame(document.frameCount(), {(last << 1) ^ (last >> 7), std::nullopt});
     }
     return document;
 }
@@ -54,6 +55,16 @@ void BM_ReadListingOf256Frames(benchmark::State& state) {
         benchmark::DoNotOptimize(vexilor::readListing(text));
 }
 BENCHMARK(BM_ReadListingOf256Frames)->Unit(benchmark::kMillisecond);
+
+// Both masks of a random picture, whose clear pixels wind in many passages from the edge.
+void BM_MakeBothAutomaticMasksOfA64x64Frame(benchmark::State& state) {
+    const vexilor::SpriteStore store = randomFullSprite();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vexilor::outsideMask(store));
+        benchmark::DoNotOptimize(vexilor::outlineMask(store));
+    }
+}
+BENCHMARK(BM_MakeBothAutomaticMasksOfA64x64Frame)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseSizeTexts(benchmark::State& state) {
     const char* texts[] = {"8", "  -16", "$FFFFFFFF", "0x40", "abc", "2147483647"};

@@ -39,6 +39,42 @@ TEST_F(ListingTool, ReadsPngAtItsOwnSizeAndInvertsOnRequest) {
               "\r\n\r\n    011111111111\r\n    111111111111\r\n    111111111110\r\n");
 }
 
+TEST_F(ListingTool, TakesThePicturesAlphaAsTheMaskAndKeepsItThroughTheListingAndTheSheet) {
+    // Black at full alpha and at none: set either way; white at 100 of 255: transparent.
+    QImage image(12, 3, QImage::Format_ARGB32);
+    image.fill(qRgba(255, 255, 255, 200));
+    image.setPixel(0, 0, qRgba(0, 0, 0, 255));
+    image.setPixel(1, 0, qRgba(0, 0, 0, 0));
+    image.setPixel(2, 0, qRgba(255, 255, 255, 100));
+    ASSERT_TRUE(image.save(path("masked.png")));
+    image.fill(qRgba(255, 255, 255, 255));
+    ASSERT_TRUE(image.save(path("opaque.png")));
+
+    const QByteArray picture =
+        "\r\n\r\n    110000000000\r\n    000000000000\r\n    000000000000\r\n";
+    const QByteArray mask = "\r\n\r\n\xCC\xE0\xF1\xEA\xE0:\r\n\r\n\r\n";  // "Маска:"
+    // The options, the listing, and the alpha of the sheet's black pixel (1, 0).
+    const std::tuple<QString, QByteArray, int> cases[] = {
+        {"", picture + mask + "    011000000000\r\n    000000000000\r\n    000000000000\r\n", 0},
+        {"--auto-mask outside ",
+         picture + mask + "    001111111111\r\n    111111111111\r\n    111111111111\r\n", 255},
+        {"--auto-mask outline ",
+         picture + mask + "    000111111111\r\n    000111111111\r\n    111111111111\r\n", 255},
+    };
+    for (const auto& [options, listing, alpha] : cases) {
+        const Run made = run(options + "--png " + path("sheet.png") + " " + path("masked.png"));
+        EXPECT_EQ(made.out, listing) << qPrintable(options) << made.err.constData();
+        // The listing and the sheet read back as the same frame and mask.
+        ASSERT_TRUE(writeFile(path("masked.txt"), made.out));
+        EXPECT_EQ(run(path("masked.txt")).out, listing) << qPrintable(options);
+        EXPECT_EQ(run(path("sheet.png")).out, listing) << qPrintable(options);
+        EXPECT_EQ(QImage(path("sheet.png")).pixel(1, 0), qRgba(0, 0, 0, alpha));
+    }
+    // All opaque, even with alpha: no mask.
+    EXPECT_EQ(run(path("opaque.png")).out,
+              "\r\n\r\n    000000000000\r\n    000000000000\r\n    000000000000\r\n");
+}
+
 TEST_F(ListingTool, ReadsTheSavedListingBackByteForByteInEitherEncodingAndLineEnd) {
     struct Sprite {
         int width, height;
@@ -137,6 +173,7 @@ TEST_F(ListingTool, RefusesBadUsageWithExitTwoNamingTheProblem) {
         {"--rows x.png", "--rows orders the bytes of --asm, --c or --tap; give one of them"},
         {"--frames 65x8 x.png", "--frames needs a frame size WxH, each from 1 to 64, not '65x8'"},
         {"--frame-count 0 x.png", "--frame-count needs a number of frames from 1, not '0'"},
+        {"--auto-mask all x.png", "--auto-mask needs outside or outline, not 'all'"},
         {"--asm --c x.png", "--basic, --asm and --c each replace the listing; give one of "},
         {"--basic --asm x.png", "--basic, --asm and --c each replace the listing; give one "},
         {"--asm --label LD x.png", "the label 'LD' is a register, instruction or directive "},

@@ -129,6 +129,11 @@ TEST(ReadingAListing, RefusesAnyOtherTextNamingTheLineAndTheProblem) {
          "line 8: a frame of 2 x 1 pixels where the first frame is 1 x 1"},
         {eight + "\n\n" + one, "line 16: a frame of 1 x 1 pixels where the first frame is 8 x 8"},
         {frames257, "line 1281: more than 256 frames"},
+        {one + "\n\nМаска:\n", "line 6: no picture rows"},
+        {one + "\n\nМаска:\n\n\n    00\n", "line 9: a mask of 2 x 1 pixels for a frame of 1 x 1"},
+        {one + "\n\nМаска:\n\n\n    0\n\n\nМаска:\n", "line 12: a second mask for one frame"},
+        {eight + "\n\nМаска:\n" + edited(eight, "128", "127"),
+         "line 15: value 1 of cell A1 is 127 where the picture gives 128"},
     };
     for (const auto& [listing, message] : refused) {
         try {

@@ -3,32 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+
+#include "CoreTesting.h"
 
 using namespace vexilor;
-
-namespace {
-
-using Rows = std::vector<std::string>;
-
-// Rows of '0' and '1' from the field's top left; the rows may differ in length.
-PixelField fieldOf(const Rows& rows) {
-    PixelField field;
-    for (size_t row = 0; row < rows.size(); ++row)
-        for (size_t column = 0; column < rows[row].size(); ++column)
-            field[SpriteStore::pixelIndex(int(column), int(row))] = rows[row][column] == '1';
-    return field;
-}
-
-// The field's top-left rows, as many and as long as those of `shape`.
-Rows rowsOf(const PixelField& field, Rows shape) {
-    for (size_t row = 0; row < shape.size(); ++row)
-        for (size_t column = 0; column < shape[row].size(); ++column)
-            shape[row][column] = field[SpriteStore::pixelIndex(int(column), int(row))] ? '1' : '0';
-    return shape;
-}
-
-}  // namespace
 
 TEST(PixelShapes, GiveThePixelsOfEachShapeInsideTheSpriteOnly) {
     // A box with a wall hanging from its top: the space inside winds round the wall's end.
@@ -55,10 +33,10 @@ TEST(PixelShapes, GiveThePixelsOfEachShapeInsideTheSpriteOnly) {
         {filledRectangle({3, 2}, {0, 0}, 6, 4), {"1111", "1111", "1111", "0000"}},
         {rectangleOutline({1, 1}, {5, 5}, 4, 4), {"00000", "01110", "01000", "01000", "00000"}},
         // A fill takes the start's state through the four neighbours, never diagonally.
-        {connectedPixels(fieldOf(box), {1, 1}, 5, 5), {"", "01010", "01010", "01110", "00000"}},
-        {connectedPixels(fieldOf({"0100", "1010", "0100"}), {1, 1}, 4, 3),
+        {connectedPixels(fieldOfRows(box), {1, 1}, 5, 5), {"", "01010", "01010", "01110", "00000"}},
+        {connectedPixels(fieldOfRows({"0100", "1010", "0100"}), {1, 1}, 4, 3),
          {"0000", "0100", "0000"}},
-        {connectedPixels(fieldOf({"110", "011", "101"}), {1, 0}, 3, 3), {"110", "011", "001"}},
+        {connectedPixels(fieldOfRows({"110", "011", "101"}), {1, 0}, 3, 3), {"110", "011", "001"}},
         {connectedPixels({}, {1, 1}, 3, 2), {"1110", "1110", "0000"}},
         {connectedPixels({}, {3, 1}, 3, 2), {"0000", "0000"}},
         {connectedPixels({}, {63, 63}, 64, 64), Rows(64, std::string(64, '1'))},
@@ -66,7 +44,7 @@ TEST(PixelShapes, GiveThePixelsOfEachShapeInsideTheSpriteOnly) {
     int number = 0;
     for (const auto& [shown, pixels] : cases) {
         SCOPED_TRACE("case " + std::to_string(++number));
-        EXPECT_EQ(rowsOf(shown, pixels), pixels);
-        EXPECT_EQ(shown, fieldOf(pixels)) << "pixels beyond the rows of the case";
+        EXPECT_EQ(rowsOfField(shown, pixels), pixels);
+        EXPECT_EQ(shown, fieldOfRows(pixels)) << "pixels beyond the rows of the case";
     }
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "AutoMask.h"
 #include "CoreTesting.h"
 #include "ListingReader.h"
 #include "SpriteListing.h"
@@ -91,13 +92,27 @@ TEST(EditingFrames, InsertsRemovesAndMovesFramesWithinTheLimits) {
     EXPECT_NE(moved, threeFrames());
 }
 
-TEST(EditingFrames, ThreeFramesGoThroughTheListingAndBack) {
-    for (bool credits : {false, true}) {
-        std::string text;
-        for (const std::string& line : vexilor::makeListing(threeFrames(), credits))
-            text += line + "\n";
-        EXPECT_EQ(vexilor::readListing(text), threeFrames());
+TEST(EditingFrames, FramesAndTheirMasksGoThroughTheListingAndBack) {
+    SpriteDocument masked = threeFrames();
+    masked.setFrameMask(0, vexilor::outsideMask(masked.frameStore(0)));
+    masked.setFrameMask(2, vexilor::outlineMask(masked.frameStore(2)));
+    for (const SpriteDocument& document : {threeFrames(), masked}) {
+        for (bool credits : {false, true}) {
+            std::string text;
+            for (const std::string& line : vexilor::makeListing(document, credits))
+                text += line + "\n";
+            EXPECT_EQ(vexilor::readListing(text), document) << text;
+        }
     }
+    // A mask follows its frame's rows as a listing of its own.
+    vexilor::SpriteStore small;
+    small.setSize(4, 2);
+    small.setPixel(0, 0, 1);
+    SpriteDocument one(small);
+    one.setFrameMask(0, vexilor::outlineMask(small));
+    EXPECT_THAT(vexilor::makeListing(one, false),
+                testing::ElementsAre("", "", "    1000", "    0000", "", "", "Маска:", "", "",
+                                     "    0011", "    0011"));
     // One frame: the listing of the frame's store.
     EXPECT_EQ(vexilor::makeListing(SpriteDocument(threeFrames().frameStore(1)), true),
               vexilor::makeListing(threeFrames().frameStore(1), true));

@@ -2,6 +2,9 @@
 
 #include <gmock/gmock.h>
 
+#include <string>
+#include <vector>
+
 #include "Failure.h"
 #include "SpriteStore.h"
 
@@ -17,4 +20,25 @@ inline int setPixelCount(const vexilor::SpriteStore& store) {
         for (int row = 0; row < 64; ++row)
             count += store.pixel(column, row);
     return count;
+}
+
+using Rows = std::vector<std::string>;
+
+// Rows of '0' and '1' from the field's top left; the rows may differ in length.
+inline vexilor::PixelField fieldOfRows(const Rows& rows) {
+    vexilor::PixelField field;
+    for (size_t row = 0; row < rows.size(); ++row)
+        for (size_t column = 0; column < rows[row].size(); ++column)
+            field[vexilor::SpriteStore::pixelIndex(int(column), int(row))] =
+                rows[row][column] == '1';
+    return field;
+}
+
+// The field's top-left rows, as many and as long as those of `shape`.
+inline Rows rowsOfField(const vexilor::PixelField& field, Rows shape) {
+    for (size_t row = 0; row < shape.size(); ++row)
+        for (size_t column = 0; column < shape[row].size(); ++column)
+            shape[row][column] =
+                field[vexilor::SpriteStore::pixelIndex(int(column), int(row))] ? '1' : '0';
+    return shape;
 }
