@@ -26,6 +26,25 @@ private:
     QRect cells_;  // where the changed pixels lie, for the grid to repaint
 };
 
+// A frame's mask made, painted or deleted: the whole mask before and after, since the
+// first stroke on a frame without one gives it one.
+class MaskStep : public QUndoCommand {
+public:
+    MaskStep(ShownDocument& document, int frame, std::optional<PixelField> after)
+        : document_(document),
+          frame_(frame),
+          before_(document.document().frame(frame).mask),
+          after_(std::move(after)) {}
+    void redo() override { document_.setMask(frame_, after_); }
+    void undo() override { document_.setMask(frame_, before_); }
+
+private:
+    ShownDocument& document_;
+    int frame_;
+    std::optional<PixelField> before_;
+    std::optional<PixelField> after_;
+};
+
 // A frame added at `index`, or (undone) taken away again.
 class AddFrameStep : public QUndoCommand {
 public:

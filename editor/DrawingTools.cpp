@@ -29,9 +29,17 @@ DrawingTools::DrawingTools(EditorCommands& commands, QObject* parent)
 
 int DrawingTools::shownPixel(QPoint cell) const {
     const std::size_t index = SpriteStore::pixelIndex(cell.x(), cell.y());
-    if (dragging_ && shape_[index])
+    if (dragging_ && shape_[index] && !commands_.maskPainted())
         return value_;
     return commands_.shownPixels()[index] ? 1 : 0;
+}
+
+bool DrawingTools::shownTransparent(QPoint cell) const {
+    const std::size_t index = SpriteStore::pixelIndex(cell.x(), cell.y());
+    if (dragging_ && shape_[index] && commands_.maskPainted())
+        return value_ == 0;
+    const std::optional<PixelField>& mask = commands_.shownContent().mask;
+    return mask && (*mask)[index];
 }
 
 void DrawingTools::choose(DrawingTool tool) {
@@ -55,7 +63,7 @@ void DrawingTools::press(QPoint cell, Qt::MouseButton button, Qt::MouseButtons h
     }
     if (tool_ == DrawingTool::Fill) {
         const PixelField area =
-            connectedPixels(commands_.shownPixels(), position(cell), commands_.document().width(),
+            connectedPixels(commands_.paintedLayer(), position(cell), commands_.document().width(),
                             commands_.document().height());
         commands_.paintPixels(area, value, kField);
         return;

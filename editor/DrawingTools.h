@@ -39,6 +39,8 @@ public:
 
     // The pixel as the grid shows it: where the drag's shape lies, the value it paints.
     int shownPixel(QPoint cell) const;
+    // Whether the pixel shows as transparent: where a drag on the mask lies, as it paints.
+    bool shownTransparent(QPoint cell) const;
 
 signals:
     // The preview changed in `cells`, a region of the grid's cells (one cell a unit square).

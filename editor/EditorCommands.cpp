@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "AutoMask.h"
 #include "DocumentSteps.h"
 #include "Failure.h"
 #include "IntegerText.h"
@@ -86,6 +87,7 @@ EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : 
     c.otherFrames = disabled();
     c.moveFrameBack = disabled();
     c.moveFrameForward = disabled();
+    c.deleteMask = disabled();
 
     // A change of frames or of the shown frame changes which frame commands can be used.
     connect(&shown_, &ShownDocument::changed, this, [this](QRect cells) {
@@ -94,6 +96,7 @@ EditorCommands::EditorCommands(const QString& programFolder, QObject* parent) : 
         if (before.otherFrames.enabled != controls_.otherFrames.enabled ||
             before.moveFrameBack.enabled != controls_.moveFrameBack.enabled ||
             before.moveFrameForward.enabled != controls_.moveFrameForward.enabled ||
+            before.deleteMask.enabled != controls_.deleteMask.enabled ||
             before.editing.enabled != controls_.editing.enabled) {
             emit controlsChanged();
         }
@@ -229,20 +232,66 @@ void EditorCommands::listingSaved() {
 void EditorCommands::paintPixel(QPoint cell, int value) {
     // A cell that already has the value is no change, and no step.
     const bool inside = cell.x() < document().width() && cell.y() < document().height();
-    const bool isSet = shownPixels()[SpriteStore::pixelIndex(cell.x(), cell.y())];
-    if (!inside || isSet == (value != 0))
+    if (!inside)
         return;
-    PixelField changed;
-    changed.set(SpriteStore::pixelIndex(cell.x(), cell.y()));
-    record(changed, QRect(cell, QSize(1, 1)));
+    PixelField pressed;
+    pressed.set(SpriteStore::pixelIndex(cell.x(), cell.y()));
+    paintPixels(pressed, value, QRect(cell, QSize(1, 1)));
 }
 
 void EditorCommands::paintPixels(const PixelField& pixels, int value, QRect cells) {
     const PixelField inside =
         pixels & leftColumns(document().width()) & topRows(document().height());
+    if (maskPainted_) {
+        const PixelField opaque = paintedLayer();
+        recordMask(value ? opaque | inside : opaque & ~inside);
+        return;
+    }
     const PixelField changed = inside & (value ? ~shownPixels() : shownPixels());
     if (changed.any())
         record(changed, cells);
+}
+
+PixelField EditorCommands::paintedLayer() const {
+    if (!maskPainted_)
+        return shownPixels();
+    const std::optional<PixelField>& mask = shownContent().mask;
+    return mask ? ~*mask : ~PixelField();
+}
+
+// The pixels beyond the sprite keep their mask bits; a frame without a mask has them
+// transparent, as the masks made by rule have.
+void EditorCommands::recordMask(const PixelField& opaque) {
+    const PixelField sprite = leftColumns(document().width()) & topRows(document().height());
+    const std::optional<PixelField>& before = shownContent().mask;
+    const PixelField beyond = (before ? *before : ~PixelField()) & ~sprite;
+    const PixelField after = beyond | (~opaque & sprite);
+    if (before != after)
+        history_.push(new MaskStep(shown_, shownFrame(), after));
+}
+
+void EditorCommands::showMask(bool shown) {
+    maskShown_ = shown;
+    maskPainted_ = maskPainted_ && shown;
+    emit controlsChanged();
+}
+
+void EditorCommands::paintMask(bool painted) {
+    maskPainted_ = painted;
+    maskShown_ = maskShown_ || painted;
+    emit controlsChanged();
+}
+
+void EditorCommands::makeMask(MaskRule rule) {
+    const SpriteStore frame = store();
+    history_.push(new MaskStep(
+        shown_, shownFrame(), rule == MaskRule::Outside ? outsideMask(frame) : outlineMask(frame)));
+    showMask(true);
+}
+
+void EditorCommands::deleteMask() {
+    if (shownContent().mask)
+        history_.push(new MaskStep(shown_, shownFrame(), std::nullopt));
 }
 
 void EditorCommands::edit(PixelEdit edit) {

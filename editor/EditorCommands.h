@@ -42,6 +42,8 @@ struct MainWindowControls {
     // Deleting a frame and going to another one, with two frames or more; moving the
     // shown frame back or forward, where it has a neighbour on that side.
     ControlState otherFrames, moveFrameBack, moveFrameForward;
+    // Deleting the shown frame's mask, while it has one.
+    ControlState deleteMask;
 };
 
 // The editor's commands, written against named controls so that they run without a
@@ -61,6 +63,8 @@ public:
     // The frame the grid shows, counted from 0, and its pixels.
     int shownFrame() const { return shown_.shownFrame(); }
     const PixelField& shownPixels() const { return shown_.shownPixels(); }
+    // The shown frame's pixels and mask.
+    const SpriteFrame& shownContent() const { return shown_.shownContent(); }
     // A copy of the shown frame as a store of the sprite's size.
     SpriteStore store() const { return document().frameStore(shownFrame()); }
     // The colours the sprite is shown in: set pixels in the brush, the rest in the
@@ -94,14 +98,19 @@ public:
     void convertAgain();
 
     // Whether the sprite differs from the file last saved or opened; never saved, any set
-    // pixel or a second frame counts. The colours are no part of it. New asks before it throws such work away.
+    // pixel or a second frame counts. The colours are no part of it. New asks before it throws such
+    // work away.
     bool hasUnsavedWork() const;
     // Save tells it has written the listing box to a file.
     void listingSaved();
 
     // A press on the grid's cell: sets (1) or clears (0) its pixel in the shown frame,
-    // inside the sprite only.
+    // inside the sprite only. While the mask is painted, 1 makes the pixel opaque and 0
+    // transparent instead, and the picture stays as it is.
     void paintPixel(QPoint cell, int value);
+    // What the drawing tools paint on, in the values paintPixel takes: the pixels, or
+    // while the mask is painted where it is opaque (all of it for a frame without one).
+    PixelField paintedLayer() const;
     // A drawing tool's stroke, shape or fill: sets (1) or clears (0) the pixels, inside the
     // sprite only, as one step of the history, none when no pixel changes. `cells` holds
     // them all, for the grid to repaint.
@@ -128,6 +137,18 @@ public:
     // Lays a picture on the shown frame from its top-left pixel on; what lies beyond the
     // sprite's size is cut off.
     void paste(const PixelPicture& picture);
+
+    // The mask of the shown frame. Showing it marks the transparent pixels on the grid;
+    // painting it turns the tools on the mask and shows it. Making a mask by either rule
+    // replaces the frame's mask and shows it; making, painting and deleting are steps of
+    // the history, showing is none.
+    bool maskShown() const { return maskShown_; }
+    bool maskPainted() const { return maskPainted_; }
+    void showMask(bool shown);
+    void paintMask(bool painted);
+    enum class MaskRule { Outside, Outline };
+    void makeMask(MaskRule rule);
+    void deleteMask();
 
     // The frames. Adding puts a copy of the shown frame after it and shows the copy;
     // deleting shows the frame that takes the deleted one's place (the new last one, when
@@ -170,7 +191,12 @@ private:
     void change(const std::function<void(SpriteStore&)>& edit, QRect cells);
     void record(const PixelField& changed, QRect cells);
 
+    // Lays a change of the painted layer (see paintedLayer) on the mask as one step.
+    void recordMask(const PixelField& opaque);
+
     ShownDocument shown_;
+    bool maskShown_ = false;
+    bool maskPainted_ = false;
     Colour brush_ = Colour::Black;
     Colour background_ = Colour::White;
     MainWindowControls controls_;

@@ -311,7 +311,10 @@ QString cellName(QPoint cell) {
         .arg(cell.y() % 8 + 1);
 }
 
-QString pixelDescription(const EditorCommands&, QPoint) {
+QString pixelDescription(const EditorCommands& commands, QPoint cell) {
+    const std::optional<PixelField>& mask = commands.shownContent().mask;
+    if (mask && (*mask)[SpriteStore::pixelIndex(cell.x(), cell.y())])
+        return QStringLiteral("прозрачный");
     return QString();
 }
 

@@ -31,8 +31,8 @@ void announcePixels(PixelGrid& grid, const QRect& cells);
 // The name of the cell at `cell` (column, row from 0), e.g. "A1, столбец 1, строка 1".
 QString cellName(QPoint cell);
 
-// What a screen reader says of the pixel besides whether it is set: nothing for now; a
-// sprite with a mask says "прозрачный" here for a transparent pixel.
+// What a screen reader says of the pixel besides whether it is set: "прозрачный" where
+// the shown frame's mask lets the background through.
 QString pixelDescription(const EditorCommands& commands, QPoint cell);
 
 }  // namespace vexilor

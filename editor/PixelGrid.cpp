@@ -42,6 +42,16 @@ QPoint reachedCell(const QPointF& point) {
                   int(std::floor(point.y() / grid::kPitch)));
 }
 
+// A transparent pixel keeps its own colour, crossed by diagonal stripes in the inverse of
+// it, which stand out whatever the brush and the background are.
+void paintTransparency(QPainter& painter, const QRect& cell, const QColor& under) {
+    const QColor stripes(255 - under.red(), 255 - under.green(), 255 - under.blue());
+    for (int x = 0; x < grid::kCellSide; ++x)
+        for (int y = 0; y < grid::kCellSide; ++y)
+            if ((x + y) % 4 == 1)
+                painter.fillRect(QRect(cell.topLeft() + QPoint(x, y), QSize(1, 1)), stripes);
+}
+
 }  // namespace
 
 struct PixelGrid::CellColours {
@@ -53,7 +63,7 @@ struct PixelGrid::CellColours {
 PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
     : QWidget(parent),
       commands_(commands),
-      shownPixels_(commands.shownPixels()),
+      shownContent_(commands.shownContent()),
       shownBrush_(commands.brush()),
       background_(commands.controls().StringGrid1.colour),
       tools_(commands) {
@@ -75,17 +85,20 @@ PixelGrid::PixelGrid(EditorCommands& commands, QWidget* parent)
 
 void PixelGrid::showColours() {
     const QColor& background = commands_.controls().StringGrid1.colour;
-    if (background == background_ && commands_.brush() == shownBrush_)
+    if (background == background_ && commands_.brush() == shownBrush_ &&
+        commands_.maskShown() == maskShown_) {
         return;
+    }
     background_ = background;
     shownBrush_ = commands_.brush();
+    maskShown_ = commands_.maskShown();
     update();
 }
 
 void PixelGrid::showPixels(const QRect& cells) {
-    if (commands_.shownPixels() == shownPixels_)
+    if (commands_.shownContent() == shownContent_)
         return;
-    shownPixels_ = commands_.shownPixels();
+    shownContent_ = commands_.shownContent();
     update(grid::cellsRect(cells));
     announcePixels(*this, cells);
 }
@@ -121,6 +134,8 @@ void PixelGrid::paintCell(QPainter& painter, QPoint cell, const CellColours& col
 
     const QRect rect = grid::cellRect(cell);
     painter.fillRect(rect, fill);
+    if (maskShown_ && tools_.shownTransparent(cell))
+        paintTransparency(painter, rect, fill);
     if (focused)
         paintFocusFrame(painter, rect, fill);
 }

@@ -8,6 +8,7 @@
 #include "DrawingTools.h"
 #include "GridCursor.h"
 #include "Palette.h"
+#include "SpriteDocument.h"
 #include "SpriteStore.h"
 
 class QRect;
@@ -66,8 +67,9 @@ private:
 
     EditorCommands& commands_;
     // What the picture on the screen shows, or is about to show once painted.
-    PixelField shownPixels_;
+    SpriteFrame shownContent_;
     Colour shownBrush_;
+    bool maskShown_ = false;
     QColor background_;
     GridCursor cursor_;
     bool selecting_ = false;  // the left button went down on a cell and is still held

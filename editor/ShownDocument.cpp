@@ -34,6 +34,11 @@ void ShownDocument::togglePixels(int frame, const PixelField& changed, QRect cel
         emit this->changed(cells);
 }
 
+void ShownDocument::setMask(int frame, const std::optional<PixelField>& mask) {
+    document_.setFrameMask(frame, mask);
+    showAll(frame);
+}
+
 void ShownDocument::insertFrame(int index, SpriteFrame frame) {
     document_.insertFrame(index, std::move(frame));
     showAll(index);

@@ -15,13 +15,16 @@ class ShownDocument : public QObject {
 public:
     const SpriteDocument& document() const { return document_; }
     int shownFrame() const { return shownFrame_; }
-    const PixelField& shownPixels() const { return document_.frame(shownFrame_).pixels; }
+    const SpriteFrame& shownContent() const { return document_.frame(shownFrame_); }
+    const PixelField& shownPixels() const { return shownContent().pixels; }
 
     void show(int frame);
     void setSize(int width, int height);
     // Turns over the pixels of `changed` in `frame`, which is then shown; all of them lie
     // inside `cells`.
     void togglePixels(int frame, const PixelField& changed, QRect cells);
+    // Gives `frame` the mask, or none, and shows it.
+    void setMask(int frame, const std::optional<PixelField>& mask);
     void insertFrame(int index, SpriteFrame frame);
     // The frame that takes the removed one's place is shown, or the new last one.
     void removeFrame(int index);

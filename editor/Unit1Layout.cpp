@@ -11,6 +11,7 @@
 #include "EditingMenu.h"
 #include "FramesMenu.h"
 #include "LabelText.h"
+#include "MaskMenu.h"
 #include "PixelGrid.h"
 #include "ToolsMenu.h"
 #include "Unit1.h"
@@ -165,6 +166,8 @@ void TForm1::createMenu() {
     new ToolsMenu(*tools, commands_, StringGrid1->tools(), *StringGrid1);
     QMenu* frames = addMenu(menuBar(), QStringLiteral("Кадры"));
     new FramesMenu(*frames, commands_, [this] { previewAnimation(); });
+    QMenu* mask = addMenu(menuBar(), QStringLiteral("Маска"));
+    new MaskMenu(*mask, commands_);
     QMenu* help = addMenu(menuBar(), QStringLiteral("Справка"));
     N11 = menuItem(help, "N11", QStringLiteral("Помощь"));
     N12 = menuItem(help, "N12", QStringLiteral("О программе"));

@@ -248,3 +248,45 @@ TEST(EditingFrames, EachFrameEditIsOneStepThatUndoesToTheFrameShownWhenItWasMade
     commands.chooseWidth("1");
     EXPECT_EQ(framesOf(commands), "*1 / 1 / 1");
 }
+
+// The mask's rows as "t" (transparent) and "." (opaque) per pixel, or "none".
+static QString maskOf(const EditorCommands& commands) {
+    const auto& mask = commands.shownContent().mask;
+    if (!mask)
+        return "none";
+    QString rows;
+    for (int row = 0; row < commands.document().height(); ++row) {
+        rows += row == 0 ? "" : "|";
+        for (int column = 0; column < commands.document().width(); ++column)
+            rows += (*mask)[vexilor::SpriteStore::pixelIndex(column, row)] ? "t" : ".";
+    }
+    return rows;
+}
+
+TEST(EditingTheMask, MakingPaintingAndDeletingAreStepsAndThePictureStays) {
+    EditorCommands commands("/");
+    commands.chooseWidth("4");
+    commands.chooseHeight("3");
+    commands.chooseBackground("7 - Белый");
+    commands.clear(From::Button);
+    for (QPoint cell : {QPoint(1, 0), QPoint(0, 1), QPoint(2, 1), QPoint(1, 2)})
+        commands.paintPixel(cell, 1);  // a ring round (1, 1)
+    using Rule = EditorCommands::MaskRule;
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { commands.makeMask(Rule::Outside); }, "t.tt|...t|t.tt"},  // the hole stays opaque
+        {[&] { commands.makeMask(Rule::Outline); }, "....|....|...."},
+        {[&] { commands.deleteMask(); }, "none"},
+        {[&] { commands.paintMask(true); }, "none"},  // no step yet
+        {[&] { commands.paintPixel({3, 0}, 1); }, "....|....|...."},  // the first stroke makes one
+        {[&] { commands.paintPixel({3, 0}, 0); }, "...t|....|...."},
+        {[&] { commands.history().undo(); }, "....|....|...."},
+        {[&] { commands.history().undo(); }, "none"},
+        {[&] { commands.history().undo(); }, "....|....|...."},  // the deleted one is back
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].first();
+        EXPECT_EQ(maskOf(commands), steps[i].second) << "step " << i;
+    }
+    EXPECT_TRUE(commands.maskShown());
+    EXPECT_EQ(rowsOf(commands.store()), "0100|1010|0100");
+}
