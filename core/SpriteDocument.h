@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "SpriteStore.h"
@@ -10,6 +11,9 @@ namespace vexilor {
 // pixels can join them.
 struct SpriteFrame {
     PixelField pixels;
+    // Where the background shows through (bit 1: transparent), over the same 64 x 64 field;
+    // none for a frame without a mask.
+    std::optional<PixelField> mask;
     friend bool operator==(const SpriteFrame&, const SpriteFrame&) = default;
 };
 
