@@ -319,7 +319,7 @@ void addFrame(const FrameBlock& block, std::optional<SpriteDocument>& document) 
     if (!document)
         document.emplace(spriteOf(picture));
     else
-        document->insertFrame(document->frameCount(), SpriteFrame{fieldOf(picture)});
+        document->insertFrame(document->frameCount(), SpriteFrame{fieldOf(picture), std::nullopt});
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 namespace vexilor {
 
 SpriteDocument::SpriteDocument(const SpriteStore& store)
-    : width_(store.width()), height_(store.height()), frames_{SpriteFrame{store.field()}} {}
+    : width_(store.width()),
+      height_(store.height()),
+      frames_{SpriteFrame{store.field(), std::nullopt}} {}
 
 void SpriteDocument::setSize(int width, int height) {
     SpriteStore::checkSize(width);

@@ -105,7 +105,8 @@ SpriteDocument cutIntoFrames(const QImage& picture, bool invert, std::optional<F
             if (!document)
                 document.emplace(store);
             else
-                document->insertFrame(document->frameCount(), SpriteFrame{store.field()});
+                document->insertFrame(document->frameCount(),
+                                      SpriteFrame{store.field(), std::nullopt});
         }
     }
     return std::move(*document);

@@ -15,7 +15,7 @@ void BM_PreviewStepOf64By64Frames(benchmark::State& state) {
     vexilor::SpriteStore store;
     store.setSize(64, 64);
     vexilor::SpriteDocument document(store);
-    document.insertFrame(1, vexilor::SpriteFrame{~store.field()});
+    document.insertFrame(1, vexilor::SpriteFrame{~store.field(), std::nullopt});
     vexilor::AnimationPreview preview({[&] { return document.frameCount(); },
                                        [&](int frame) {
                                            return vexilor::framePicture(document, frame,

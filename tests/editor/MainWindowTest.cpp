@@ -565,7 +565,7 @@ TEST_F(MainWindow, FramesAddedAndWalkedThroughShowInTheGridAndTheTitle) {
     vexilor::SpriteDocument three(frame);
     for (int column : {3, 5}) {
         frame.setPixel(column, 0, 1);
-        three.insertFrame(three.frameCount(), {frame.field()});
+        three.insertFrame(three.frameCount(), {frame.field(), std::nullopt});
     }
     QStringList lines;
     for (const std::string& line : vexilor::makeListing(three, true))
