@@ -1,6 +1,7 @@
 #include "ByteLayout.h"
 
 #include <algorithm>
+#include <array>
 
 #include "Failure.h"
 #include "FormFailure.h"
@@ -13,25 +14,29 @@ namespace {
 constexpr std::uint8_t kClearByte = 0x00;
 constexpr std::uint8_t kTransparentByte = 0xFF;
 
-// One frame's graphic or mask as the words of its pixel rows, with what lies beyond the
-// laid-out width and left of the first pixel (`fill`, all bits): the bytes of a copy
-// shifted right by `shift` pixels are read across that edge.
-struct ShiftedRows {
-    const PixelRows& rows;
-    int columns;  // bytes of the frame itself across a row
-    std::uint8_t fill;
+// One frame's graphic or mask as the bytes of its pixel rows, each row framed by `fill`
+// (all 8 bits) on the left and beyond the laid-out width: the bytes of a copy shifted
+// right by some pixels are read across both edges.
+class ShiftedRows {
+public:
+    ShiftedRows(const PixelRows& rows, int columns, std::uint8_t fill) {
+        for (std::size_t y = 0; y < rows.size(); ++y) {
+            bytes_[y].fill(fill);
+            for (int c = 0; c < columns; ++c)
+                bytes_[y][c + 1] = static_cast<std::uint8_t>(rows[y] >> (56 - kCellSize * c));
+        }
+    }
+    std::uint8_t byteAt(int column, int row, int shift) const {
+        const auto& bytes = bytes_[static_cast<std::size_t>(row)];
+        const auto at = static_cast<std::size_t>(column);
+        return static_cast<std::uint8_t>((bytes[at] << kCellSize | bytes[at + 1]) >> shift);
+    }
 
-    std::uint8_t byteAt(int column, int row) const {
-        return column >= 0 && column < columns
-                   ? static_cast<std::uint8_t>(rows[row] >> (56 - kCellSize * column) & 0xFF)
-                   : fill;
-    }
-    std::uint8_t shiftedByte(int column, int row, int shift) const {
-        if (shift == 0)
-            return byteAt(column, row);
-        return static_cast<std::uint8_t>(
-            (byteAt(column - 1, row) << (kCellSize - shift) | byteAt(column, row) >> shift) & 0xFF);
-    }
+private:
+    // The fill, a row's up to 8 bytes, and the fill of the extra byte of shifted copies.
+    std::array<std::array<std::uint8_t, SpriteStore::kFieldSize / kCellSize + 2>,
+               SpriteStore::kFieldSize>
+        bytes_;
 };
 
 // What every frame shares in the layout: the bytes and rows laid out, and the sprite's
@@ -145,12 +150,12 @@ std::vector<LabelledBytes> layOut(const SpriteDocument& document, const ByteLayo
             piece.bytes.reserve(copyBytes * (paired ? 2 : 1));
             block.bytes.reserve(layout.mask == MaskPlacement::Block ? copyBytes : 0);
             forEachByte(layout.order, columns, shape.rows, [&](int c, int y) {
-                const std::uint8_t g = graphic.shiftedByte(c, y, shift);
+                const std::uint8_t g = graphic.byteAt(c, y, shift);
                 if (layout.mask == MaskPlacement::None) {
                     piece.bytes.push_back(g);
                     return;
                 }
-                const std::uint8_t m = transparency.shiftedByte(c, y, shift);
+                const std::uint8_t m = transparency.byteAt(c, y, shift);
                 if (layout.mask == MaskPlacement::Before)
                     piece.bytes.push_back(m);
                 piece.bytes.push_back(g);

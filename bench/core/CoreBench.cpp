@@ -34,7 +34,7 @@ vexilor::SpriteDocument largestDocument() {
     vexilor::SpriteDocument document(randomFullSprite());
     while (document.frameCount() < vexilor::SpriteDocument::kMaxFrames) {
         const vexilor::PixelField last = document.frame(document.frameCount() - 1).pixels;
-        document.insertFrame(document.frameCount(), {(last << 1) ^ (last >> 7)});
+        document.insertFrame(document.frameCount(), {(last << 1) ^ (last >> 7), std::nullopt});
     }
     return document;
 }
