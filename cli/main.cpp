@@ -9,10 +9,9 @@
 #include <optional>
 #include <vector>
 
-#include "AssemblerForm.h"
-#include "CForm.h"
 #include "ConverterOptions.h"
 #include "Failure.h"
+#include "FormFile.h"
 #include "IntegerText.h"
 #include "ListingFile.h"
 #include "OutputTarget.h"
@@ -306,17 +305,39 @@ QByteArray bytesOf(const auto& container) {
                       static_cast<qsizetype>(container.size()));
 }
 
+// The tape's CODE file name: the one given, or the input's name cut to fit.
+std::string tapeName(const Options& options) {
+    if (options.spectrum.tapeName)
+        return *options.spectrum.tapeName;
+    return std::string(vexilor::tapeNameCut(options.inputName().toStdString()));
+}
+
+// The converter's options as the request of one Spectrum form, the tape's or the one that
+// replaces the listing.
+vexilor::FormRequest formRequest(const Options& options, vexilor::SpectrumForm form) {
+    const vexilor::SpectrumOptions& spectrum = options.spectrum;
+    vexilor::FormRequest request;
+    request.form = form;
+    if (form == vexilor::SpectrumForm::Tape)
+        request.name = tapeName(options);
+    else if (spectrum.label)
+        request.name = *spectrum.label;
+    request.layout = spectrum.layout;
+    request.base = spectrum.base.value_or(vexilor::NumberBase::Hexadecimal);
+    request.firstLine = spectrum.firstLine.value_or(vexilor::kDefaultFirstLine);
+    request.address = spectrum.address;
+    return request;
+}
+
 // What is written to the output: the listing, or the form asked for instead.
 QByteArray outputBytes(const vexilor::SpriteDocument& document, const Options& options) {
     const vexilor::SpectrumOptions& spectrum = options.spectrum;
-    if (spectrum.basic)
-        return bytesOf(vexilor::basicSubroutineFile(
-            document, spectrum.firstLine.value_or(vexilor::kDefaultFirstLine), spectrum.address));
-    const auto base = spectrum.base.value_or(vexilor::NumberBase::Hexadecimal);
-    if (spectrum.assembler)
-        return bytesOf(vexilor::assemblerSource(document, *spectrum.label, spectrum.layout, base));
-    if (spectrum.c)
-        return bytesOf(vexilor::cSource(document, *spectrum.label, spectrum.layout, base));
+    if (spectrum.basic || spectrum.assembler || spectrum.c) {
+        const auto form = spectrum.basic       ? vexilor::SpectrumForm::Basic
+                          : spectrum.assembler ? vexilor::SpectrumForm::Assembler
+                                               : vexilor::SpectrumForm::C;
+        return bytesOf(vexilor::formFile(document, formRequest(options, form)));
+    }
     return vexilor::listingFileBytes(listingLines(vexilor::makeListing(document, options.credits)));
 }
 
@@ -334,13 +355,6 @@ vexilor::SpriteDocument keptFrames(vexilor::SpriteDocument document, std::option
     return document;
 }
 
-// The tape's CODE file name: the one given, or the input's name cut to fit.
-std::string tapeName(const Options& options) {
-    if (options.spectrum.tapeName)
-        return *options.spectrum.tapeName;
-    return std::string(vexilor::tapeNameCut(options.inputName().toStdString()));
-}
-
 // Where the output goes: standard output, unless -o names a file other than "-".
 vexilor::OutputTarget outputTarget(const Options& options) {
     if (options.output.isEmpty() || options.output == kStandardOutput)
@@ -354,10 +368,9 @@ int convert(const Options& options) {
         const QByteArray bytes = outputBytes(document, options);
         std::vector<vexilor::PlannedOutput> outputs;
         if (!options.spectrum.tape.empty()) {
-            outputs.push_back(
-                {vexilor::OutputTarget(QString::fromStdString(options.spectrum.tape)),
-                 bytesOf(vexilor::spriteTapeFile(document, options.spectrum.layout,
-                                                 options.spectrum.address, tapeName(options)))});
+            outputs.push_back({vexilor::OutputTarget(QString::fromStdString(options.spectrum.tape)),
+                               bytesOf(vexilor::formFile(
+                                   document, formRequest(options, vexilor::SpectrumForm::Tape)))});
         }
         if (!options.sheet.isEmpty())
             outputs.push_back(
