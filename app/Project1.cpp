@@ -11,6 +11,7 @@
 #include "AnimationPreview.h"
 #include "CurrentPrinter.h"
 #include "DesktopEntry.h"
+#include "DialogPlacement.h"
 #include "ErrorBox.h"
 #include "ExportDialog.h"
 #include "ForgetfulSettings.h"
@@ -63,6 +64,7 @@ void showExport(vexilor::TForm1& window) {
         dialog = new vexilor::ExportDialog(std::move(source), &window);
         QObject::connect(&commands, &vexilor::EditorCommands::documentChanged, dialog,
                          &vexilor::ExportDialog::refresh);
+        vexilor::placeDialog(*dialog, &window);
     }
     dialog->refresh();
     dialog->show();

@@ -118,7 +118,7 @@ void ExportDialog::createControls() {
     preview_->setReadOnly(true);
     preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
     preview_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    preview_->setMinimumSize(460, 260);
+    preview_->setMinimumSize(560, 320);
     auto* previewLabel = new QLabel(QStringLiteral("&Будет записано:"), this);
     previewLabel->setBuddy(preview_);
     preview_->setAccessibleName(QStringLiteral("Будет записано"));
@@ -223,7 +223,6 @@ void ExportDialog::showPreview() {
         preview_->setPlainText(text);
     problem_->setText(problem);
     problem_->setAccessibleName(problem);
-    problem_->setVisible(!problem.isEmpty());
     saveButton_->setEnabled(problem.isEmpty());
 }
 

@@ -137,7 +137,6 @@ TEST_F(ExportingTheSprite, WritesWhatTheConverterWritesAndShowsWhatItRefuses) {
     name->selectAll();
     QTest::keyClicks(name, "ld");
     EXPECT_EQ(dialog->problemText().toStdString(), reason);
-    EXPECT_TRUE(control<QLabel>("Problem")->isVisible());
     EXPECT_FALSE(save->isEnabled());
     // The picture reads no label, and has nothing to refuse.
     choose("Form", "Картинка PNG");
