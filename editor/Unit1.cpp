@@ -211,8 +211,9 @@ void TForm1::openFile(const QString& path) {
                               .arg(QFileInfo(path).absoluteFilePath(), failure.what())
                               .toStdString());
         }
-        commands_.openSprite(sprite);
+        // Named before the views that follow the sprite are told of it.
         openedFileName_ = QFileInfo(path).fileName();
+        commands_.openSprite(sprite);
     });
 }
 

@@ -132,16 +132,27 @@ TEST_F(ExportingTheSprite, WritesWhatTheConverterWritesAndShowsWhatItRefuses) {
     } catch (const vexilor::Failure& failure) {
         reason = failure.what();
     }
+    ASSERT_FALSE(reason.empty());
     auto* name = control<QLineEdit>("Name");
     name->setFocus();
     name->selectAll();
     QTest::keyClicks(name, "ld");
     EXPECT_EQ(dialog->problemText().toStdString(), reason);
     EXPECT_FALSE(save->isEnabled());
-    // The picture reads no label, and has nothing to refuse.
+    // The tape takes the name typed, and no base; the picture reads no name.
+    choose("Form", "Лента (TAP)");
+    EXPECT_FALSE(control<QComboBox>("Base")->isEnabled());
+    EXPECT_TRUE(dialog->previewText().startsWith("Лента: файл CODE \"ld\", адрес 65368, длина"))
+        << dialog->previewText().toStdString();
     choose("Form", "Картинка PNG");
     EXPECT_FALSE(name->isEnabled());
     EXPECT_TRUE(save->isEnabled());
+
+    // The choices last while the program runs: a new dialog opens as this one was left.
+    delete dialog;
+    item->trigger();
+    EXPECT_EQ(control<QComboBox>("Form")->currentText(), "Картинка PNG");
+    EXPECT_EQ(control<QComboBox>("Order")->currentText(), "по столбцам");
 }
 
 }  // namespace
