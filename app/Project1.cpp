@@ -11,6 +11,9 @@
 #include "AnimationPreview.h"
 #include "CurrentPrinter.h"
 #include "DesktopEntry.h"
+#include "DialogPlacement.h"
+#include "ErrorBox.h"
+#include "ExportDialog.h"
 #include "ForgetfulSettings.h"
 #include "FramePlacement.h"
 #include "FramePicture.h"
@@ -53,6 +56,26 @@ void showAnimationPreview(vexilor::TForm1& window) {
     preview->activateWindow();
 }
 
+// One export dialog a window, as the preview: it shows the window's sprite as it changes,
+// the name of the file last opened there, and closes with the window.
+void showExport(vexilor::TForm1& window) {
+    auto* dialog = window.findChild<vexilor::ExportDialog*>();
+    if (dialog == nullptr) {
+        const vexilor::EditorCommands& commands = window.commands();
+        vexilor::ExportSource source{
+            [&commands]() -> const vexilor::SpriteDocument& { return commands.document(); },
+            [&window] { return window.openedFileName(); }, &vexilor::runGuarded};
+        dialog = new vexilor::ExportDialog(std::move(source), &window);
+        QObject::connect(&commands, &vexilor::EditorCommands::documentChanged, dialog,
+                         &vexilor::ExportDialog::refresh);
+        vexilor::placeDialog(*dialog, &window);
+    }
+    dialog->refresh();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 // The splash window, saving and printing come from their own libraries; each new main
 // window gets them here. Each window has its own save and print dialogs; the printer is
 // the whole program's.
@@ -66,6 +89,7 @@ vexilor::MainWindowServices servicesFor(vexilor::TForm1& window) {
         std::make_shared<vexilor::ListingPrint>(&window, vexilor::CurrentPrinter::processWide());
     services.print = [print, &window] { print->print(window.memo()); };
     services.showAnimationPreview = [&window] { showAnimationPreview(window); };
+    services.showExport = [&window] { showExport(window); };
     return services;
 }
 

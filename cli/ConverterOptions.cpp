@@ -40,6 +40,43 @@ AutoMaskRule autoMaskFromText(std::string_view text) {
     throw Failure("--auto-mask needs outside or outline, not '" + std::string(text) + "'");
 }
 
+namespace {
+
+// The value that `text` names among `names`, in the order of `values`.
+template <typename Value, std::size_t N>
+Value namedValue(std::string_view option, std::string_view text, const char* const (&names)[N],
+                 const Value (&values)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (text == names[i])
+            return values[i];
+    }
+    std::string choices;
+    for (std::size_t i = 0; i < N; ++i)
+        choices += std::string(i == 0 ? "" : i + 1 == N ? " or " : ", ") + names[i];
+    throw Failure(std::string(option) + " needs " + choices + ", not '" + std::string(text) + "'");
+}
+
+}  // namespace
+
+ByteOrder orderFromText(std::string_view text) {
+    return namedValue("--order", text, {"cells", "rows", "columns"},
+                      {ByteOrder::CellByCell, ByteOrder::RowByRow, ByteOrder::ColumnByColumn});
+}
+
+MaskPlacement maskFromText(std::string_view text) {
+    return namedValue("--mask", text, {"before", "after", "block"},
+                      {MaskPlacement::Before, MaskPlacement::After, MaskPlacement::Block});
+}
+
+int shiftsFromText(std::string_view text) {
+    return namedValue("--shifts", text, {"2", "4", "8"}, {2, 4, 8});
+}
+
+NumberBase baseFromText(std::string_view text) {
+    return namedValue("--base", text, {"hex", "dec", "bin"},
+                      {NumberBase::Hexadecimal, NumberBase::Decimal, NumberBase::Binary});
+}
+
 std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits) {
     const bool tape = !options.tape.empty();
     const bool source = options.assembler || options.c;
@@ -47,8 +84,15 @@ std::string spectrumOptionsConflict(const SpectrumOptions& options, bool credits
         return "--basic, --asm and --c each replace the listing; give one of them";
     if (options.label && !source)
         return "--label names the bytes of --asm or --c; give one of them";
-    if (options.order == ByteOrder::RowByRow && !source && !tape)
-        return "--rows orders the bytes of --asm, --c or --tap; give one of them";
+    if (!options.orderOption.empty() && !source && !tape)
+        return options.orderOption + " orders the bytes of --asm, --c or --tap; give one of them";
+    if (options.layout.mask != MaskPlacement::None && !source && !tape)
+        return "--mask adds the mask to the bytes of --asm, --c or --tap; give one of them";
+    if (options.layout.shifts > 1 && !source && !tape)
+        return "--shifts gives shifted copies of the bytes of --asm, --c or --tap; give one of "
+               "them";
+    if (options.base && !source)
+        return "--base writes the numbers of --asm or --c; give one of them";
     if (options.firstLine && !options.basic)
         return "--line numbers the lines of --basic; give both";
     if (options.tapeName && !tape)

@@ -9,11 +9,10 @@
 #include <optional>
 #include <vector>
 
-#include "AssemblerForm.h"
 #include "AutoMask.h"
-#include "CForm.h"
 #include "ConverterOptions.h"
 #include "Failure.h"
+#include "FormFile.h"
 #include "IntegerText.h"
 #include "ListingFile.h"
 #include "OutputTarget.h"
@@ -30,8 +29,8 @@ enum ExitCode { kSuccess = 0, kBadInput = 1, kBadUsage = 2 };
 const char kUsage[] =
     "Usage: vexilor-listing [--credits] [--invert] [-o FILE] INPUT\n"
     "       vexilor-listing --basic [--line N] [--address A] [-o FILE] INPUT\n"
-    "       vexilor-listing --asm|--c [--label NAME] [--rows] [-o FILE] INPUT\n"
-    "       vexilor-listing --tap TAPE [--name NAME] [--address A] [--rows] [OPTIONS] INPUT\n"
+    "       vexilor-listing --asm|--c [--label NAME] [LAYOUT] [--base B] [-o FILE] INPUT\n"
+    "       vexilor-listing --tap TAPE [--name NAME] [--address A] [LAYOUT] [OPTIONS] INPUT\n"
     "       vexilor-listing --frames WxH [--frame-count N] [--png SHEET] [OPTIONS] INPUT\n"
     "       vexilor-listing --auto-mask outside|outline [OPTIONS] INPUT\n"
     "\n"
@@ -57,8 +56,17 @@ const char kUsage[] =
     "  --asm        write the bytes as Z80 assembler source (DEFB lines) instead\n"
     "  --c          write the bytes as a C array (const unsigned char) instead\n"
     "  --label NAME call the bytes NAME (default: the input's name up to its first '.')\n"
-    "  --rows       give the bytes of --asm, --c and --tap row by row across the whole\n"
-    "               width instead of cell by cell\n"
+    "  --order O    give the bytes of --asm, --c and --tap in order O: cells (A1, B1,\n"
+    "               ... then A2, ...), rows (each pixel row across the whole width) or\n"
+    "               columns (each 8-pixel-wide column of cells top to bottom)\n"
+    "  --rows       the same as --order rows\n"
+    "  --mask M     pair each byte with its mask byte, the mask's before or after it\n"
+    "               (M: before, after), or follow each frame with its mask's bytes\n"
+    "               labelled NAME_mask (M: block); a frame without a mask gets an\n"
+    "               all-opaque one\n"
+    "  --shifts S   write each frame as S copies (2, 4 or 8) shifted right by 8/S\n"
+    "               pixels more each, one byte wider, labelled NAME_<frame>_<pixels>\n"
+    "  --base B     write the values of --asm and --c in hex, dec or bin\n"
     "  --tap TAPE   also write TAPE, a .tap file with the bytes as one CODE file;\n"
     "               with -o, neither is written unless both can be\n"
     "  --name NAME  name the CODE file NAME (default: the input's name, cut to 10)\n"
@@ -79,6 +87,8 @@ const char kUsage[] =
     "\n"
     "The listing, --basic, --tap, --asm and --c hold the full cells' bytes cell by cell\n"
     "(A1, B1, ... then A2, ...); with --rows, --asm, --c and --tap hold every pixel row.\n"
+    "LAYOUT is --order, --rows, --mask and --shifts. Mask bit 1 is transparent; the game\n"
+    "draws with screen = (screen AND mask) OR graphic.\n"
     "\n"
     "Exit status: 0 success, 1 unreadable or unsuitable input or output, 2 bad usage.\n";
 
@@ -140,14 +150,16 @@ Request parseCommandLine(const QStringList& arguments) {
         basic("basic"), assembler("asm"), c("c"), rows("rows"), output("o", "", "FILE"),
         line("line", "", "N"), address("address", "", "A"), tape("tap", "", "TAPE"),
         name("name", "", "NAME"), label("label", "", "NAME"), frames("frames", "", "WxH"),
-        frameCount("frame-count", "", "N"), sheet("png", "", "SHEET"),
+        frameCount("frame-count", "", "N"), sheet("png", "", "SHEET"), order("order", "", "O"),
+        mask("mask", "", "M"), shifts("shifts", "", "S"), base("base", "", "B"),
         autoMask("auto-mask", "", "RULE");
 
     QCommandLineParser parser;
     // "-o" is an option of its own, never the letter options "-" "o".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({help, version, credits, invert, basic, assembler, c, rows, output, line,
-                       address, tape, name, label, frames, frameCount, sheet, autoMask});
+    parser.addOptions({help,   version,    credits, invert,  basic, assembler, c,
+                       rows,   output,     line,    address, tape,  name,      label,
+                       frames, frameCount, sheet,   order,   mask,  shifts,    base, autoMask});
     parser.addPositionalArgument("INPUT",
                                  "the picture or listing to convert, - for standard input");
 
@@ -183,11 +195,29 @@ Request parseCommandLine(const QStringList& arguments) {
     options.spectrum.basic = parser.isSet(basic);
     options.spectrum.assembler = parser.isSet(assembler);
     options.spectrum.c = parser.isSet(c);
-    if (parser.isSet(rows))
-        options.spectrum.order = vexilor::ByteOrder::RowByRow;
+    if (parser.isSet(rows)) {
+        options.spectrum.layout.order = vexilor::ByteOrder::RowByRow;
+        options.spectrum.orderOption = "--rows";
+    }
     if (parser.isSet(label))
         options.spectrum.label = parser.value(label).toStdString();
     try {
+        if (parser.isSet(order)) {
+            const auto chosen = vexilor::orderFromText(parser.value(order).toStdString());
+            if (parser.isSet(rows) && chosen != vexilor::ByteOrder::RowByRow) {
+                request.problem = "--rows is --order rows; give one order";
+                return request;
+            }
+            options.spectrum.layout.order = chosen;
+            options.spectrum.orderOption = "--order";
+        }
+        if (parser.isSet(mask))
+            options.spectrum.layout.mask = vexilor::maskFromText(parser.value(mask).toStdString());
+        if (parser.isSet(shifts))
+            options.spectrum.layout.shifts =
+                vexilor::shiftsFromText(parser.value(shifts).toStdString());
+        if (parser.isSet(base))
+            options.spectrum.base = vexilor::baseFromText(parser.value(base).toStdString());
         if (parser.isSet(line))
             options.spectrum.firstLine =
                 vexilor::firstLineFromText(parser.value(line).toStdString());
@@ -290,16 +320,39 @@ QByteArray bytesOf(const auto& container) {
                       static_cast<qsizetype>(container.size()));
 }
 
+// The tape's CODE file name: the one given, or the input's name cut to fit.
+std::string tapeName(const Options& options) {
+    if (options.spectrum.tapeName)
+        return *options.spectrum.tapeName;
+    return std::string(vexilor::tapeNameCut(options.inputName().toStdString()));
+}
+
+// The converter's options as the request of one Spectrum form, the tape's or the one that
+// replaces the listing.
+vexilor::FormRequest formRequest(const Options& options, vexilor::SpectrumForm form) {
+    const vexilor::SpectrumOptions& spectrum = options.spectrum;
+    vexilor::FormRequest request;
+    request.form = form;
+    if (form == vexilor::SpectrumForm::Tape)
+        request.name = tapeName(options);
+    else if (spectrum.label)
+        request.name = *spectrum.label;
+    request.layout = spectrum.layout;
+    request.base = spectrum.base.value_or(vexilor::NumberBase::Hexadecimal);
+    request.firstLine = spectrum.firstLine.value_or(vexilor::kDefaultFirstLine);
+    request.address = spectrum.address;
+    return request;
+}
+
 // What is written to the output: the listing, or the form asked for instead.
 QByteArray outputBytes(const vexilor::SpriteDocument& document, const Options& options) {
     const vexilor::SpectrumOptions& spectrum = options.spectrum;
-    if (spectrum.basic)
-        return bytesOf(vexilor::basicSubroutineFile(
-            document, spectrum.firstLine.value_or(vexilor::kDefaultFirstLine), spectrum.address));
-    if (spectrum.assembler)
-        return bytesOf(vexilor::assemblerSource(document, *spectrum.label, spectrum.order));
-    if (spectrum.c)
-        return bytesOf(vexilor::cSource(document, *spectrum.label, spectrum.order));
+    if (spectrum.basic || spectrum.assembler || spectrum.c) {
+        const auto form = spectrum.basic       ? vexilor::SpectrumForm::Basic
+                          : spectrum.assembler ? vexilor::SpectrumForm::Assembler
+                                               : vexilor::SpectrumForm::C;
+        return bytesOf(vexilor::formFile(document, formRequest(options, form)));
+    }
     return vexilor::listingFileBytes(listingLines(vexilor::makeListing(document, options.credits)));
 }
 
@@ -329,13 +382,6 @@ vexilor::SpriteDocument masked(vexilor::SpriteDocument document,
     return document;
 }
 
-// The tape's CODE file name: the one given, or the input's name cut to fit.
-std::string tapeName(const Options& options) {
-    if (options.spectrum.tapeName)
-        return *options.spectrum.tapeName;
-    return std::string(vexilor::tapeNameCut(options.inputName().toStdString()));
-}
-
 // Where the output goes: standard output, unless -o names a file other than "-".
 vexilor::OutputTarget outputTarget(const Options& options) {
     if (options.output.isEmpty() || options.output == kStandardOutput)
@@ -350,10 +396,9 @@ int convert(const Options& options) {
         const QByteArray bytes = outputBytes(document, options);
         std::vector<vexilor::PlannedOutput> outputs;
         if (!options.spectrum.tape.empty()) {
-            outputs.push_back(
-                {vexilor::OutputTarget(QString::fromStdString(options.spectrum.tape)),
-                 bytesOf(vexilor::spriteTapeFile(document, options.spectrum.order,
-                                                 options.spectrum.address, tapeName(options)))});
+            outputs.push_back({vexilor::OutputTarget(QString::fromStdString(options.spectrum.tape)),
+                               bytesOf(vexilor::formFile(
+                                   document, formRequest(options, vexilor::SpectrumForm::Tape)))});
         }
         if (!options.sheet.isEmpty())
             outputs.push_back(

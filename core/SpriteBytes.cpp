@@ -63,7 +63,19 @@ std::vector<std::uint8_t> spriteRowBytes(const SpriteStore& store) {
 }
 
 std::vector<std::uint8_t> spriteBytes(const SpriteStore& store, ByteOrder order) {
-    return order == ByteOrder::RowByRow ? spriteRowBytes(store) : spriteBytes(store);
+    if (order == ByteOrder::RowByRow)
+        return spriteRowBytes(store);
+    if (order == ByteOrder::CellByCell)
+        return spriteBytes(store);
+    const int height = std::max(store.height() / kCellSize, 0) * kCellSize;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(height * cellColumns(store)));
+    const PixelRows rows = pixelRows(store);
+    for (int c = 0; c < cellColumns(store); ++c) {
+        for (int y = 0; y < height; ++y)
+            bytes.push_back(rowByte(rows, c * kCellSize, y));
+    }
+    return bytes;
 }
 
 std::vector<std::uint8_t> spriteBytes(const SpriteDocument& document, ByteOrder order) {

@@ -35,8 +35,10 @@ int rowByteCount(const SpriteStore& store);
 // so unlike the cell order it leaves out no pixel.
 std::vector<std::uint8_t> spriteRowBytes(const SpriteStore& store);
 
-// The two orders the converter gives the sprite's bytes in.
-enum class ByteOrder { CellByCell, RowByRow };
+// The orders the converter gives the sprite's bytes in: cell by cell along each cell row
+// (A1, B1, ... then A2, ...), each pixel row across the whole width, or each 8-pixel-wide
+// column of full cells top to bottom (A1, A2, ... then B1, ...).
+enum class ByteOrder { CellByCell, RowByRow, ColumnByColumn };
 std::vector<std::uint8_t> spriteBytes(const SpriteStore& store, ByteOrder order);
 
 // Every frame's bytes in `order`, one frame after another.

@@ -15,6 +15,7 @@ struct MainWindowServices {
     std::function<bool()> save;                  // Button3Click, N6Click; true once written
     std::function<void()> print;                 // Button4Click, N7Click
     std::function<void()> showAnimationPreview;  // the frames menu's preview
+    std::function<void()> showExport;            // the file menu's export
 };
 
 // Gives each new main window (at start and after New) its services.

@@ -162,6 +162,7 @@ void TForm1::connectHandlers() {
     connect(N10, &QAction::triggered, this, &TForm1::N10Click);
     connect(N11, &QAction::triggered, this, &TForm1::N11Click);
     connect(N12, &QAction::triggered, this, &TForm1::N12Click);
+    connect(exportItem_, &QAction::triggered, this, &TForm1::exportSprite);
 }
 
 // Brings every widget in line with the logic. A box whose text is already the one the
@@ -186,6 +187,7 @@ void TForm1::showControls() {
         if (setLabelCaption(*label, (state.*control).text))
             label->adjustSize();
     }
+    exportItem_->setEnabled(state.editing.enabled);
     setBackground(Panel17, state.Panel17.colour);
     setBackground(Panel18, state.Panel18.colour);
 }
@@ -209,6 +211,8 @@ void TForm1::openFile(const QString& path) {
                               .arg(QFileInfo(path).absoluteFilePath(), failure.what())
                               .toStdString());
         }
+        // Named before the views that follow the sprite are told of it.
+        openedFileName_ = QFileInfo(path).fileName();
         commands_.openSprite(sprite);
     });
 }
@@ -392,6 +396,10 @@ void TForm1::N12Click() {
 
 void TForm1::previewAnimation() {
     runGuarded(services_.showAnimationPreview);
+}
+
+void TForm1::exportSprite() {
+    runGuarded(services_.showExport);
 }
 
 void TForm1::showTitle() {

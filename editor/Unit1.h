@@ -45,6 +45,9 @@ public:
     // openSprite); a file that holds no sprite is reported in the error box and changes
     // nothing. Files dropped on the window come here.
     void openFile(const QString& path);
+    // The name of the file last opened into this window, without its folder; empty when
+    // none was. The export names the sprite after it.
+    QString openedFileName() const { return openedFileName_; }
 
     // Event handlers, one per control and event.
     void FormShow();
@@ -68,6 +71,8 @@ public:
     void N12Click();
     // The frames menu's "Просмотр анимации".
     void previewAnimation();
+    // The file menu's "Экспорт…".
+    void exportSprite();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,6 +100,7 @@ private:
     bool shownBefore_ = false;
     bool printing_ = false;
     bool closeConfirmed_ = false;
+    QString openedFileName_;
     // New or closing, asked for while a print ran, to run once it has ended.
     std::function<void()> afterPrint_;
 
@@ -111,6 +117,8 @@ private:
     QPlainTextEdit* Memo1 = nullptr;
     QAction *N4 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr, *N8 = nullptr;
     QAction *N9 = nullptr, *N10 = nullptr, *N11 = nullptr, *N12 = nullptr;
+    // "Экспорт…", enabled with the editing commands.
+    QAction* exportItem_ = nullptr;
 
     // Which widget or menu item shows which control of the logic.
     std::vector<std::pair<ControlState MainWindowControls::*, QWidget*>> widgetBindings_;

@@ -157,6 +157,7 @@ void TForm1::createMenu() {
     N5 = menuItem(file, "N5", QStringLiteral("Открыть"));
     N6 = menuItem(file, "N6", QStringLiteral("Сохранить как"));
     N7 = menuItem(file, "N7", QStringLiteral("Распечатать"));
+    exportItem_ = menuItem(file, "Export", QStringLiteral("Экспорт…"));
     N10 = menuItem(file, "N10", QStringLiteral("Выход"));
     QMenu* editing = addMenu(menuBar(), QStringLiteral("Редактирование"));
     N8 = menuItem(editing, "N8", QStringLiteral("Очистить"));

@@ -1,43 +1,32 @@
 #include "AssemblerForm.h"
 
-#include <cstdio>
-
 #include "SourceBytes.h"
 
 namespace vexilor {
 
-namespace {
-
-void appendDefbLines(std::string& text, const SourceBytes& source) {
-    for (const auto& [name, bytes] : source.lines) {
-        text += "    DEFB ";
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            char value[8];
-            std::snprintf(value, sizeof value, "%s$%02X", i > 0 ? ", " : "", bytes[i]);
-            text += value;
-        }
-        text += " ; " + name + "\n";
-    }
-}
-
-}  // namespace
-
 std::string assemblerSource(const SpriteDocument& document, std::string_view label,
-                            ByteOrder order) {
-    const FrameSourceBytes source = frameSourceBytes(document, order);
+                            const ByteLayout& layout, NumberBase base) {
+    const std::vector<LabelledBytes> pieces = layOut(document, layout, label);
     const std::string name(label);
-    std::string text = "; " + name + ": " + source.summary + "\n" + name + ":\n";
-    if (source.frames.size() == 1) {
-        appendDefbLines(text, source.frames.front());
+    std::string text = "; " + name + ": " + sourceSummary(document, layout, pieces) + "\n";
+    for (const LabelledBytes& piece : pieces) {
+        for (const std::string& pieceLabel : piece.labels)
+            text += pieceLabel + ":\n";
+        const auto length = static_cast<std::size_t>(piece.lineLength);
+        for (std::size_t start = 0; start < piece.bytes.size(); start += length) {
+            text += "    DEFB ";
+            for (std::size_t i = start; i < start + length; ++i) {
+                text += i > start ? ", " : "";
+                text += sourceNumber(piece.bytes[i], base, SourceLanguage::Assembler);
+            }
+            text += " ; " + lineName(piece, static_cast<int>(start / length)) + "\n";
+        }
+    }
+    if (document.frameCount() == 1)
         return text;
-    }
-    for (std::size_t i = 0; i < source.frames.size(); ++i) {
-        text += frameLabel(label, static_cast<int>(i)) + ":\n";
-        appendDefbLines(text, source.frames[i]);
-    }
     text += name + "_frames:\n";
-    for (std::size_t i = 0; i < source.frames.size(); ++i)
-        text += "    DEFW " + frameLabel(label, static_cast<int>(i)) + "\n";
+    for (int i = 0; i < document.frameCount(); ++i)
+        text += "    DEFW " + frameLabel(label, i) + "\n";
     return text;
 }
 

@@ -1,7 +1,6 @@
 #include "SourceBytes.h"
 
-#include "FormFailure.h"
-#include "ListingLayout.h"
+#include <cstdio>
 
 namespace vexilor {
 
@@ -11,49 +10,91 @@ std::string counted(std::size_t count, const std::string& what) {
     return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
 }
 
-}  // namespace
-
-SourceBytes sourceBytes(const SpriteStore& store, ByteOrder order) {
-    const std::vector<std::uint8_t> bytes = spriteBytes(store, order);
-    if (bytes.empty()) {
-        throw FormFailure("the sprite has no full 8 x 8 cell, so there are no bytes to store",
-                          FormFailure::Remedy::RowOrder);
+std::string orderText(ByteOrder order) {
+    switch (order) {
+        case ByteOrder::RowByRow:
+            return "row by row";
+        case ByteOrder::ColumnByColumn:
+            return "column by column";
+        case ByteOrder::CellByCell:
+            break;
     }
-    const bool byRows = order == ByteOrder::RowByRow;
-    const std::size_t perLine = byRows ? rowByteCount(store) : kCellSize;
-    const int columns = cellColumns(store);
-
-    SourceBytes source;
-    source.count = bytes.size();
-    const std::size_t lineCount = bytes.size() / perLine;
-    source.summary = std::to_string(store.width()) + " x " + std::to_string(store.height()) +
-                     " pixels: " +
-                     (byRows ? counted(lineCount, "pixel row") + " of " + counted(perLine, "byte")
-                             : counted(lineCount, "cell") + " of 8 x 8, 8 bytes each") +
-                     ", " + (byRows ? "row by row" : "cell by cell") + " (" +
-                     counted(bytes.size(), "byte") + ")";
-    for (std::size_t i = 0; i < lineCount; ++i) {
-        const int index = static_cast<int>(i);
-        std::string name = byRows ? "row " + std::to_string(index + 1)
-                                  : listing::cellName(index % columns, index / columns);
-        source.lines.push_back(
-            {std::move(name), {bytes.begin() + i * perLine, bytes.begin() + (i + 1) * perLine}});
-    }
-    return source;
+    return "cell by cell";
 }
 
-FrameSourceBytes frameSourceBytes(const SpriteDocument& document, ByteOrder order) {
-    FrameSourceBytes source;
-    for (int i = 0; i < document.frameCount(); ++i) {
-        source.frames.push_back(sourceBytes(document.frameStore(i), order));
-        source.count += source.frames.back().count;
+std::string maskText(MaskPlacement mask) {
+    switch (mask) {
+        case MaskPlacement::Before:
+            return ", each byte after its mask byte";
+        case MaskPlacement::After:
+            return ", each byte before its mask byte";
+        case MaskPlacement::Block:
+            return ", the mask's bytes after them";
+        case MaskPlacement::None:
+            break;
     }
-    source.summary = source.frames.front().summary;
+    return {};
+}
+
+// "0, 2, 4 and 6".
+std::string shiftsText(int shifts) {
+    std::string text;
+    for (int copy = 0; copy < shifts; ++copy) {
+        text += copy == 0 ? "" : copy + 1 == shifts ? " and " : ", ";
+        text += std::to_string(copy * kCellSize / shifts);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string sourceSummary(const SpriteDocument& document, const ByteLayout& layout,
+                          const std::vector<LabelledBytes>& pieces) {
+    const LabelledBytes& first = pieces.front();
+    const bool byRows = layout.order == ByteOrder::RowByRow;
+    std::size_t frameBytes = 0;
+    std::size_t allBytes = 0;
+    for (const LabelledBytes& piece : pieces) {
+        frameBytes += piece.frame == 0 ? piece.bytes.size() : 0;
+        allBytes += piece.bytes.size();
+    }
+    const std::size_t lines =
+        static_cast<std::size_t>(byRows ? first.rows : first.columns * (first.rows / kCellSize));
+    std::string summary =
+        std::to_string(document.width()) + " x " + std::to_string(document.height()) + " pixels: " +
+        (layout.shifts > 1 ? std::to_string(layout.shifts) + " copies shifted right by " +
+                                 shiftsText(layout.shifts) + " pixels, each "
+                           : "") +
+        (byRows ? counted(lines, "pixel row") + " of " +
+                      counted(static_cast<std::size_t>(first.columns), "byte")
+                : counted(lines, "cell") + " of 8 x 8, 8 bytes each") +
+        ", " + orderText(layout.order) + maskText(layout.mask) + " (" +
+        counted(frameBytes, "byte") + ")";
     if (document.frameCount() > 1) {
-        source.summary = counted(source.frames.size(), "frame") + " of " + source.summary + "; " +
-                         counted(source.count, "byte") + " in all";
+        summary = counted(static_cast<std::size_t>(document.frameCount()), "frame") + " of " +
+                  summary + "; " + counted(allBytes, "byte") + " in all";
     }
-    return source;
+    return summary;
+}
+
+std::string sourceNumber(std::uint8_t byte, NumberBase base, SourceLanguage language) {
+    const bool assembler = language == SourceLanguage::Assembler;
+    char text[16];
+    switch (base) {
+        case NumberBase::Decimal:
+            std::snprintf(text, sizeof text, "%d", byte);
+            return text;
+        case NumberBase::Binary: {
+            std::string bits = assembler ? "%" : "0b";
+            for (int bit = 7; bit >= 0; --bit)
+                bits += byte >> bit & 1 ? '1' : '0';
+            return bits;
+        }
+        case NumberBase::Hexadecimal:
+            break;
+    }
+    std::snprintf(text, sizeof text, assembler ? "$%02X" : "0x%02X", byte);
+    return text;
 }
 
 }  // namespace vexilor

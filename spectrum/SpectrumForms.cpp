@@ -38,9 +38,10 @@ std::string basicSubroutineFile(const SpriteDocument& document, int firstLine,
     return text;
 }
 
-std::vector<std::uint8_t> spriteTapeFile(const SpriteDocument& document, ByteOrder order,
+std::vector<std::uint8_t> spriteTapeFile(const SpriteDocument& document, const ByteLayout& layout,
                                          std::optional<int> address, std::string_view name) {
-    const auto bytes = bytesThatFit(spriteBytes(document, order), address, order);
+    const auto bytes =
+        bytesThatFit(joinedBytes(layOut(document, layout, "sprite")), address, layout);
     return codeTape(name, static_cast<std::uint16_t>(address.value_or(kUserGraphicsAddress)),
                     bytes);
 }

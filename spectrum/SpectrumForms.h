@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "SpriteBytes.h"
+#include "ByteLayout.h"
 #include "SpriteDocument.h"
 
 namespace vexilor {
@@ -25,10 +25,11 @@ constexpr int kDefaultFirstLine = 9000;
 std::string basicSubroutineFile(const SpriteDocument& document, int firstLine,
                                 std::optional<int> address);
 
-// The .tap image holding the sprite's bytes in `order` as one CODE file named `name`,
-// loaded at `address` or in the user-defined graphics. Throws Failure when the sprite
-// does not fit the memory or the name cannot be a tape name.
-std::vector<std::uint8_t> spriteTapeFile(const SpriteDocument& document, ByteOrder order,
+// The .tap image holding the sprite's bytes laid out in `layout` (every piece, one after
+// another) as one CODE file named `name`, loaded at `address` or in the user-defined
+// graphics. Throws Failure when the sprite does not fit the memory or the name cannot be
+// a tape name.
+std::vector<std::uint8_t> spriteTapeFile(const SpriteDocument& document, const ByteLayout& layout,
                                          std::optional<int> address, std::string_view name);
 
 // The first ten characters of a UTF-8 text, as many as a tape name has, never cutting

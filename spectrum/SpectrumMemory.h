@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "SpriteBytes.h"
+#include "ByteLayout.h"
 
 namespace vexilor {
 
@@ -16,10 +16,10 @@ constexpr int kLastAddress = 65535;      // and ends with the 64K address space
 constexpr int kUserGraphicsAddress = 65368;
 constexpr int kUserGraphicsCells = 21;
 
-// The sprite's bytes in `order`, once it is clear that they fit from `address`, or in the
-// user-defined graphics when no address is given. Throws Failure saying why not, a
-// FormFailure where another address would do.
+// The sprite's bytes laid out in `layout`, once it is clear that they fit from `address`,
+// or in the user-defined graphics when no address is given. Throws Failure saying why not,
+// a FormFailure where another address would do.
 std::vector<std::uint8_t> bytesThatFit(std::vector<std::uint8_t> bytes, std::optional<int> address,
-                                       ByteOrder order = ByteOrder::CellByCell);
+                                       const ByteLayout& layout = {});
 
 }  // namespace vexilor

@@ -189,6 +189,11 @@ QByteArray spriteSheetPng(const SpriteDocument& document) {
             }
         }
     }
+    // 100 dots per inch (what Qt gives a picture made without a screen), whatever screen the
+    // program runs on, so that the editor's export and the converter write the same bytes.
+    constexpr int kDotsPerMeter = 3937;
+    sheet.setDotsPerMeterX(kDotsPerMeter);
+    sheet.setDotsPerMeterY(kDotsPerMeter);
     sheet.setText(kFrameSizeKey, QStringLiteral("%1x%2").arg(width).arg(height));
     QByteArray png;
     QBuffer buffer(&png);
