@@ -26,6 +26,7 @@
 #include "HelpPage.h"
 #include "HelpWindow.h"
 #include "LabelText.h"
+#include "OpeningFailure.h"
 #include "PixelGrid.h"
 #include "ScreenPlacement.h"
 #include "ScreenReaderNames.h"
@@ -207,9 +208,7 @@ void TForm1::openFile(const QString& path) {
         try {
             sprite = readSpriteFile(path);
         } catch (const Failure& failure) {
-            throw Failure(QStringLiteral("Cannot open file \"%1\". %2")
-                              .arg(QFileInfo(path).absoluteFilePath(), failure.what())
-                              .toStdString());
+            throw Failure(openingFailureMessage(path, failure).toStdString());
         }
         // Named before the views that follow the sprite are told of it.
         openedFileName_ = QFileInfo(path).fileName();

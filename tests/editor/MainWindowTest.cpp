@@ -442,6 +442,8 @@ TEST_F(MainWindow, ADroppedListingOrPictureOpensReadyToPaintAndAFileWithoutASpri
     picture.setPixel(11, 7, qRgb(0, 0, 0));
     ASSERT_TRUE(picture.save(folder.filePath("hero.png")));
     ASSERT_TRUE(writeFile(folder.filePath("broken.txt"), "   A1: DATA 1, 2\r\n"));
+    ASSERT_TRUE(writeFile(folder.filePath("empty.txt"), ""));
+    ASSERT_TRUE(picture.scaled(65, 8).save(folder.filePath("wide.png")));
 
     // What the user sees after each file: the size, the colours, and the set pixels.
     struct Step {
@@ -455,6 +457,8 @@ TEST_F(MainWindow, ADroppedListingOrPictureOpensReadyToPaintAndAFileWithoutASpri
         {"hero.png", "12x8", "0 - Черный", Qt::black, 2},       // colours unchosen: black on white
         {"hero.txt", "16x16", "5 - Зеленый", brightGreen, 16},  // the user's brush stays
         {"broken.txt", "16x16", "5 - Зеленый", brightGreen, 16},
+        {"empty.txt", "16x16", "5 - Зеленый", brightGreen, 16},
+        {"wide.png", "16x16", "5 - Зеленый", brightGreen, 16},
     };
     QStringList errors;
     ModalAnswer answer([&](QWidget& box) {
@@ -476,10 +480,14 @@ TEST_F(MainWindow, ADroppedListingOrPictureOpensReadyToPaintAndAFileWithoutASpri
         EXPECT_TRUE(window->memo().toPlainText().isEmpty());
     }
     EXPECT_EQ(shownFill(0, 15), brightGreen);
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(
-        errors[0].startsWith("Cannot open file \"" + folder.filePath("broken.txt") + "\". line "))
-        << errors[0].toStdString();
+    // In the window's language, naming the file and what is wrong with it.
+    const auto named = [&](const char* file) { return "«" + folder.filePath(file) + "»"; };
+    EXPECT_EQ(errors, QStringList({"В файле " + named("broken.txt") +
+                                       " ошибка в строке 1 листинга, и спрайт не открыт.",
+                                   "Файл " + named("empty.txt") + " пуст: в нём нет спрайта.",
+                                   "Картинка " + named("wide.png") +
+                                       " размером 65 × 8 точек больше спрайта: спрайт бывает "
+                                       "не больше 64 × 64 точек."}));
 }
 
 // The menu's items and the keys as the user uses them, the grid read back from the screen.
