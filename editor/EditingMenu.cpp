@@ -76,8 +76,12 @@ EditingMenu::EditingMenu(QMenu& menu, EditorCommands& commands, QWidget& grid)
 // An editable box claims the undo and redo keys even with nothing of its own to take back
 // or do again; then they are left to the sprite's history.
 bool EditingMenu::eventFilter(QObject* watched, QEvent* event) {
-    const QLineEdit* box = static_cast<QComboBox*>(watched)->lineEdit();
-    if (event->type() != QEvent::ShortcutOverride || box == nullptr)
+    // Checked first: while a box is destroyed it is no longer a combo box.
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto* combo = qobject_cast<QComboBox*>(watched);
+    const QLineEdit* box = combo != nullptr ? combo->lineEdit() : nullptr;
+    if (box == nullptr)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     return (key->matches(QKeySequence::Undo) && !box->isUndoAvailable()) ||

@@ -39,9 +39,11 @@ FramesMenu::FramesMenu(QMenu& menu, EditorCommands& commands, std::function<void
         {moveBack_, &EditorCommands::moveFrameBack},
         {moveForward_, &EditorCommands::moveFrameForward},
     };
-    for (auto [action, command] : commandOf) {
+    for (const auto& [action, command] : commandOf) {
+        EditorCommands* target = &commands_;
+        const auto run = command;
         connect(action, &QAction::triggered, this,
-                [this, command = command] { runGuarded([&] { (commands_.*command)(); }); });
+                [target, run] { runGuarded([target, run] { (target->*run)(); }); });
     }
     connect(preview_, &QAction::triggered, this, std::move(showPreview));
     connect(&commands, &EditorCommands::controlsChanged, this, &FramesMenu::showEnabled);
