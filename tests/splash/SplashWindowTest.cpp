@@ -261,7 +261,11 @@ TEST(TheKeyboard, DismissesTheSplashWindowWithEscapeEnterOrSpace) {
     Program program;
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
         program.form1 = std::make_unique<StandInMainWindow>(program.splash);
-        program.showMainWindow([&] { QTest::keyClick(&program.form2(), key); });
+        program.showMainWindow([&] {
+            // The key once the splash is up, as a user sees it before pressing.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return program.form2().isVisible(); }));
+            QTest::keyClick(&program.form2(), key);
+        });
         EXPECT_FALSE(program.form2().isVisible()) << key;
         EXPECT_TRUE(isOnScreen(*program.form1)) << key;
     }
