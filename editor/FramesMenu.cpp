@@ -5,31 +5,22 @@
 
 #include "EditorCommands.h"
 #include "ErrorBox.h"
+#include "MenuItem.h"
 
 namespace vexilor {
 
-namespace {
-
-QAction* addItem(QMenu& menu, const char* name, const char* text) {
-    QAction* action = menu.addAction(QString::fromUtf8(text));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-}  // namespace
-
 FramesMenu::FramesMenu(QMenu& menu, EditorCommands& commands, std::function<void()> showPreview)
     : QObject(&menu), commands_(commands) {
-    add_ = addItem(menu, "AddFrame", "Добавить кадр");
-    remove_ = addItem(menu, "DeleteFrame", "Удалить кадр");
-    previous_ = addItem(menu, "PreviousFrame", "Предыдущий кадр");
+    add_ = addMenuItem(menu, "AddFrame", "Добавить кадр");
+    remove_ = addMenuItem(menu, "DeleteFrame", "Удалить кадр");
+    previous_ = addMenuItem(menu, "PreviousFrame", "Предыдущий кадр");
     previous_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-    next_ = addItem(menu, "NextFrame", "Следующий кадр");
+    next_ = addMenuItem(menu, "NextFrame", "Следующий кадр");
     next_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-    moveBack_ = addItem(menu, "MoveFrameBack", "Переместить кадр назад");
-    moveForward_ = addItem(menu, "MoveFrameForward", "Переместить кадр вперёд");
+    moveBack_ = addMenuItem(menu, "MoveFrameBack", "Переместить кадр назад");
+    moveForward_ = addMenuItem(menu, "MoveFrameForward", "Переместить кадр вперёд");
     menu.addSeparator();
-    preview_ = addItem(menu, "AnimationPreview", "Просмотр анимации");
+    preview_ = addMenuItem(menu, "AnimationPreview", "Просмотр анимации");
 
     const std::pair<QAction*, void (EditorCommands::*)()> commandOf[] = {
         {add_, &EditorCommands::addFrame},

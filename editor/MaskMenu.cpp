@@ -5,27 +5,17 @@
 
 #include "EditorCommands.h"
 #include "ErrorBox.h"
+#include "MenuItem.h"
 
 namespace vexilor {
 
-namespace {
-
-QAction* addItem(QMenu& menu, const char* name, const char* text, bool checkable = false) {
-    QAction* action = menu.addAction(QString::fromUtf8(text));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setCheckable(checkable);
-    return action;
-}
-
-}  // namespace
-
 MaskMenu::MaskMenu(QMenu& menu, EditorCommands& commands) : QObject(&menu), commands_(commands) {
-    show_ = addItem(menu, "ShowMask", "Показать маску", true);
-    paint_ = addItem(menu, "PaintMask", "Рисовать маску", true);
+    show_ = addMenuItem(menu, "ShowMask", "Показать маску", true);
+    paint_ = addMenuItem(menu, "PaintMask", "Рисовать маску", true);
     menu.addSeparator();
-    makeOutside_ = addItem(menu, "MakeMask", "Создать маску");
-    makeOutline_ = addItem(menu, "MakeOutlineMask", "Создать маску с обводкой");
-    delete_ = addItem(menu, "DeleteMask", "Удалить маску");
+    makeOutside_ = addMenuItem(menu, "MakeMask", "Создать маску");
+    makeOutline_ = addMenuItem(menu, "MakeOutlineMask", "Создать маску с обводкой");
+    delete_ = addMenuItem(menu, "DeleteMask", "Удалить маску");
 
     using Rule = EditorCommands::MaskRule;
     connect(show_, &QAction::triggered, this, [this](bool on) { commands_.showMask(on); });
