@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <QImage>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -30,6 +31,20 @@ protected:
     }
     Run run(const QString& arguments) {
         return shell(QStringLiteral("'%1' %2").arg(LISTING_TOOL, arguments));
+    }
+    Run inDir(const QString& command) {
+        return shell(QStringLiteral("cd '%1' && %2").arg(dir.path(), command));
+    }
+
+    // tools/setup installs the game tools, so in CI a missing one is a fault. `name` is a
+    // program on the PATH, or a file by its full path.
+    static void requireTool(const QString& name) {
+        if (name.startsWith('/') ? QFile::exists(name)
+                                 : !QStandardPaths::findExecutable(name).isEmpty())
+            return;
+        if (qEnvironmentVariableIsSet("CI"))
+            FAIL() << qPrintable(name) << " is missing; tools/setup installs it";
+        GTEST_SKIP() << qPrintable(name) << " is missing; tools/setup installs it";
     }
 
     // An 8 x 8 plain PBM with the diagonal from the top-left corner set.

@@ -1,7 +1,6 @@
 #include <libspectrum.h>
 
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include "ListingToolRun.h"
 
@@ -65,19 +64,6 @@ protected:
             png(sprite.file + ".png", sprite.width, sprite.height, sprite.isSet);
         EXPECT_TRUE(writeFile(path(sprite.file + ".txt"), run(picture).out));
         return listing ? path(sprite.file + ".txt") : picture;
-    }
-
-    // tools/setup installs the game tools, so in CI a missing one is a fault.
-    static void requireTool(const char* name) {
-        if (!QStandardPaths::findExecutable(name).isEmpty())
-            return;
-        if (qEnvironmentVariableIsSet("CI"))
-            FAIL() << name << " is missing; tools/setup installs it";
-        GTEST_SKIP() << name << " is missing; tools/setup installs it";
-    }
-
-    Run inDir(const QString& command) {
-        return shell(QStringLiteral("cd '%1' && %2").arg(dir.path(), command));
     }
 
     // The byte values of the listing's DATA lines, in order.
