@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,9 +24,9 @@ using vexilor::TForm1;
 
 namespace {
 
-// The main window with its export, opened on a 16 x 8 sprite from "ship.png". Masks are
-// made in the window's mask menu; here the first frame's mask stands ready in what the
-// dialog is handed: every pixel transparent but the set ones.
+// The main window with its export, opened on a 16 x 8 sprite from "ship.png". Unless a
+// test makes its mask in the window's mask menu, the first frame's mask stands ready in
+// what the dialog is handed: every pixel transparent but the set ones.
 class ExportingTheSprite : public testing::Test {
 protected:
     ExportingTheSprite() {
@@ -34,6 +35,8 @@ protected:
             services.showExport = [this, &shown] {
                 dialog = new vexilor::ExportDialog(
                     {[this, &shown]() -> const vexilor::SpriteDocument& {
+                         if (maskFromTheMenu)
+                             return shown.commands().document();
                          masked = shown.commands().document();
                          const auto pixels = masked.frame(0).pixels;
                          masked.insertFrame(1, vexilor::SpriteFrame{pixels, ~pixels});
@@ -82,7 +85,35 @@ protected:
                                  static_cast<qsizetype>(bytes.size()));
     }
 
+    // Clicks the menu bar's `menu`, then its `item`, as the user does.
+    void clickMenuItem(const QString& menu, const QString& item) {
+        QMenuBar* bar = window->menuBar();
+        for (QAction* entry : bar->actions()) {
+            if (entry->text() != menu)
+                continue;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry).center());
+            QMenu* shown = entry->menu();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
+            for (QAction* choice : shown->actions())
+                if (choice->text() == item)
+                    return QTest::mouseClick(shown, Qt::LeftButton, {},
+                                             shown->actionGeometry(choice).center());
+        }
+        FAIL() << "no item " << qPrintable(item) << " in the menu " << qPrintable(menu);
+    }
+    // Saves what the dialog shows as `name` in the folder, through its save dialog.
+    void saveAs(const QString& name) {
+        dialog->SaveDialog().setDirectory(folder.path());
+        ModalAnswer answer([name](QWidget& saveDialog) {
+            auto* field = saveDialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            field->setText(name);
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        QTest::mouseClick(control<QPushButton>("Save"), Qt::LeftButton);
+    }
+
     QTemporaryDir folder;
+    bool maskFromTheMenu = false;
     TForm1* window = nullptr;
     vexilor::ExportDialog* dialog = nullptr;
     vexilor::SpriteDocument masked;
@@ -115,14 +146,7 @@ TEST_F(ExportingTheSprite, WritesWhatTheConverterWritesAndShowsWhatItRefuses) {
                      vexilor::NumberBase::Binary);
     EXPECT_EQ(dialog->previewText(), expected);
 
-    dialog->SaveDialog().setDirectory(folder.path());
-    ModalAnswer answer([](QWidget& saveDialog) {
-        auto* name = saveDialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->setText(QStringLiteral("ship"));
-        QTest::keyClick(name, Qt::Key_Return);
-    });
-    auto* save = control<QPushButton>("Save");
-    QTest::mouseClick(save, Qt::LeftButton);
+    saveAs("ship");
     EXPECT_EQ(readFile(folder.filePath("ship.asm")), expected.toUtf8());
 
     // A label the assembler keeps for a register is refused in the converter's words.
@@ -138,6 +162,7 @@ TEST_F(ExportingTheSprite, WritesWhatTheConverterWritesAndShowsWhatItRefuses) {
     name->selectAll();
     QTest::keyClicks(name, "ld");
     EXPECT_EQ(dialog->problemText().toStdString(), reason);
+    auto* save = control<QPushButton>("Save");
     EXPECT_FALSE(save->isEnabled());
     // The tape takes the name typed, and no base; the picture reads no name.
     choose("Form", "Лента (TAP)");
@@ -153,6 +178,37 @@ TEST_F(ExportingTheSprite, WritesWhatTheConverterWritesAndShowsWhatItRefuses) {
     item->trigger();
     EXPECT_EQ(control<QComboBox>("Form")->currentText(), "Картинка PNG");
     EXPECT_EQ(control<QComboBox>("Order")->currentText(), "по столбцам");
+}
+
+TEST_F(ExportingTheSprite, AnOutlineMaskMadeInTheMaskMenuIsExportedAsTheConverterWritesIt) {
+    // A ring around a dot: the outline mask leaves holes between them.
+    QImage ring(16, 16, QImage::Format_RGB32);
+    ring.fill(Qt::white);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const int distance = (2 * x - 15) * (2 * x - 15) + (2 * y - 15) * (2 * y - 15);
+            if ((distance > 120 && distance < 230) || distance < 20)
+                ring.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    ASSERT_TRUE(ring.save(folder.filePath("ring.png")));
+    window->openFile(folder.filePath("ring.png"));
+    maskFromTheMenu = true;
+
+    clickMenuItem("Маска", "Создать маску с обводкой");
+    clickMenuItem("Файл", "Экспорт…");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    choose("Mask", "перед каждым байтом");
+    choose("Shifts", "8");
+    saveAs("ring");
+
+    QProcess converter;
+    converter.start(LISTING_TOOL, {"--auto-mask", "outline", "--asm", "--mask", "before",
+                                   "--shifts", "8", folder.filePath("ring.png")});
+    ASSERT_TRUE(converter.waitForFinished());
+    const QByteArray written = converter.readAllStandardOutput();
+    EXPECT_TRUE(written.contains("ring_1_7:"));
+    EXPECT_EQ(readFile(folder.filePath("ring.asm")), written);
 }
 
 }  // namespace
