@@ -67,6 +67,8 @@ constexpr int kNoAddress = kFirstRamAddress - 1;
 ExportDialog::ExportDialog(ExportSource source, QWidget* owner)
     : QDialog(owner), source_(std::move(source)), saveDialog_(new QFileDialog(this)) {
     setObjectName(QStringLiteral("ExportDialog"));
+    // A dialog is a window of its own, which takes its owner's font only when asked to.
+    setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(QStringLiteral("Экспорт"));
     setModal(false);
     createControls();
