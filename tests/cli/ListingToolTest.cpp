@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <QDir>
 #include <QStringDecoder>
 
@@ -192,20 +190,14 @@ TEST_F(ListingTool, RefusesBadUsageWithExitTwoNamingTheProblem) {
     }
 }
 
-// "-o -", "-o /dev/stdout" into a pipe, a link to a named pipe, and /dev/null take the
-// bytes straight, and stay what they are.
+// "-o -", "-o /dev/stdout" into a pipe, and /dev/null for both outputs take the bytes
+// straight. (How a device or a pipe is written is the saving's, tested there.)
 TEST_F(ListingTool, WritesStandardOutputDevicesAndPipesStraight) {
     const QString input = diagonalPbm(), tool = "'" LISTING_TOOL "' ";
     const QByteArray listing = run(input).out;
-    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(path("pipe"), path("link")));
     const std::pair<QString, QByteArray> cases[] = {
         {tool + "-o - " + input, listing},
         {tool + "-o /dev/stdout " + input + " | cat", listing},
-        // In the background while cat reads the pipe; then the tool's status.
-        {"{ " + tool + "-o " + path("link") + " " + input + " & cat " + path("pipe") +
-             "; wait $!; }",
-         listing},
         {tool + "--tap /dev/null -o /dev/null " + input, ""},
     };
     for (const auto& [command, out] : cases) {
@@ -213,10 +205,6 @@ TEST_F(ListingTool, WritesStandardOutputDevicesAndPipesStraight) {
         EXPECT_EQ(ran.exitCode, 0) << ran.err.constData();
         EXPECT_EQ(ran.out, out) << command.toStdString();
     }
-    struct stat status = {};
-    EXPECT_TRUE(stat("/dev/null", &status) == 0 && S_ISCHR(status.st_mode));
-    EXPECT_TRUE(lstat(QFile::encodeName(path("pipe")).constData(), &status) == 0 &&
-                S_ISFIFO(status.st_mode));
 }
 
 // With --tap and -o, the one that cannot be written is named, and neither file is new or

@@ -375,27 +375,3 @@ TEST_F(SpectrumForms, AWalkCycleCutFromAPictureGoesThroughTheSheetAndPasmoLabels
     EXPECT_EQ(readFile(path("game.bin")).mid(found.captured(1).toInt(nullptr, 16), 0x60),
               code.left(0x60));
 }
-
-TEST_F(SpectrumForms, APicturesAlphaLaidOutColumnByColumnPutsEachMaskByteAfterItsByte) {
-    // The diagonal set; transparent (alpha below half) are cell B1 and A2's left column.
-    QImage image(16, 16, QImage::Format_ARGB32);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            image.setPixel(x, y,
-                           qRgba(x == y ? 0 : 255, x == y ? 0 : 255, x == y ? 0 : 255,
-                                 (x >= 8 && y < 8) || (x == 0 && y >= 8) ? 60 : 255));
-    ASSERT_TRUE(image.save(path("alpha.png")));
-    const Run made = run("--asm --mask after --order columns " + path("alpha.png"));
-    ASSERT_EQ(made.exitCode, 0) << made.err.constData();
-    // Worked out by hand: A1 and A2 down the first column, then B1 and B2.
-    EXPECT_THAT(made.out.toStdString(),
-                HasSubstr("alpha:\n"
-                          "    DEFB $80, $00, $40, $00, $20, $00, $10, $00, $08, $00, $04, $00, "
-                          "$02, $00, $01, $00 ; A1\n"
-                          "    DEFB $00, $80, $00, $80, $00, $80, $00, $80, $00, $80, $00, $80, "
-                          "$00, $80, $00, $80 ; A2\n"
-                          "    DEFB $00, $FF, $00, $FF, $00, $FF, $00, $FF, $00, $FF, $00, $FF, "
-                          "$00, $FF, $00, $FF ; B1\n"
-                          "    DEFB $80, $00, $40, $00, $20, $00, $10, $00, $08, $00, $04, $00, "
-                          "$02, $00, $01, $00 ; B2\n"));
-}

@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QListView>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -206,7 +206,7 @@ protected:
         auto* box = child<QComboBox>("ComboBox1");
         QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
         if (listOpen)
-            press(Qt::Key_F4);
+            keys(Qt::Key_F4);
         ASSERT_EQ(box->view()->isVisible(), listOpen);
         QSignalSpy commands(box, SIGNAL(textChangedByUser(QString)));
         QApplication::clipboard()->setText(QStringLiteral("18"));
@@ -232,9 +232,9 @@ protected:
 
         // Enter (closing the list on the entry it shows) and leaving the box run nothing,
         // though the text is now an entry that no step had chosen.
-        press(Qt::Key_Return);
+        keys(Qt::Key_Return);
         EXPECT_FALSE(box->view()->isVisible());
-        press(Qt::Key_Tab);
+        keys(Qt::Key_Tab);
         EXPECT_EQ(window->focusWidget(), child("ComboBox2"));
         EXPECT_EQ(commands.size(), qsizetype(steps.size()));
         EXPECT_EQ(label("Label7"), "Размер: 8x8");
@@ -513,9 +513,7 @@ TEST_F(MainWindow, EditingStepsUndoneAndRedoneAndACopyPastedIntoANewWindowShowAs
     child("StringGrid1")->setFocus();
     keys(Qt::CTRL | Qt::Key_C);
     const auto yes = answerWith("Да");
-    child<QAction>("N4")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    window = vexilor::currentMainWindow();
+    newWindow();
     ASSERT_TRUE(window);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -537,14 +535,13 @@ TEST_F(MainWindow, FramesAddedAndWalkedThroughShowInTheGridAndTheTitle) {
     QStringList menus;
     for (const QAction* menu : window->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus.indexOf("Кадры"), menus.indexOf("Редактирование") + 1 +
-                                          int(menus.contains("Инструменты")));
+    EXPECT_EQ(menus.indexOf("Кадры"),
+              menus.indexOf("Редактирование") + 1 + int(menus.contains("Инструменты")));
     EXPECT_EQ(window->windowTitle(), "Vexilor ver.2.0");
     EXPECT_FALSE(child<QAction>("NextFrame")->isEnabled());
-    const auto keys = [this](QKeyCombination key) {
-        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
+    const auto green = [this](int column, int row) {
+        return shownFill(column, row) == QColor(0, 255, 0);
     };
-    const auto green = [this](int column, int row) { return shownFill(column, row) == QColor(0, 255, 0); };
 
     clickCell(Qt::LeftButton, 1, 1);
     child<QAction>("AddFrame")->trigger();
@@ -702,7 +699,7 @@ TEST_F(MainWindow, SaveAndPrintOfferToConvertAgainOnlyWhileTheSpriteDiffersFromT
         {[&] {
              ASSERT_TRUE(activeAgain());
              clickCell(Qt::LeftButton, 3, 3);
-             QTest::keyClick(window->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+             keys(Qt::CTRL | Qt::Key_Z);
              child<QAction>("N6")->trigger();
          },
          "", "", "saved:new"},  // a change undone is none
@@ -763,23 +760,20 @@ TEST_F(MainWindow, TheFileAndHelpItemsKeepTheirCaptionsAndTheirKeysWorkOnlyWhile
         const auto* item = child<QAction>(name);
         EXPECT_EQ(item->text() + "|" + item->shortcut().toString(), shown);
     }
-    const auto press = [this](QKeyCombination keys) {
-        QTest::keyClick(window->windowHandle(), keys.key(), keys.keyboardModifiers());
-    };
-    press(Qt::CTRL | Qt::Key_S);
-    press(Qt::CTRL | Qt::Key_P);
+    keys(Qt::CTRL | Qt::Key_S);
+    keys(Qt::CTRL | Qt::Key_P);
     EXPECT_TRUE(outputs.isEmpty()) << "Save and Print are not usable yet";
     readyToPaint();
     child<QAction>("N8")->trigger();  // the menu's Clear unlocks its Print
-    press(Qt::CTRL | Qt::Key_S);
-    press(Qt::CTRL | Qt::Key_P);
+    keys(Qt::CTRL | Qt::Key_S);
+    keys(Qt::CTRL | Qt::Key_P);
     EXPECT_EQ(outputs, QStringList({"saved:", "printed:"}));
 
     const auto no = answerWith("&No");
-    press(Qt::CTRL | Qt::Key_Q);
+    keys(Qt::CTRL | Qt::Key_Q);
     EXPECT_EQ(asked, QStringList({"Вы действительно ходите закрыть?|&Yes*|&No"}));
     ASSERT_TRUE(window && activeAgain());
-    press(Qt::CTRL | Qt::Key_N);
+    keys(Qt::CTRL | Qt::Key_N);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(splashShown, 2);
@@ -789,9 +783,6 @@ TEST_F(MainWindow, TheFileAndHelpItemsKeepTheirCaptionsAndTheirKeysWorkOnlyWhile
 // whose text the user has typed, where they take back the typing.
 TEST_F(MainWindow, UndoAndRedoKeysActOnTheSpriteWhereverTheFocusIsButInATextBox) {
     readyToPaint();
-    const auto press = [this](QKeyCombination keys) {
-        QTest::keyClick(window->windowHandle(), keys.key(), keys.keyboardModifiers());
-    };
     const std::pair<const char*, bool> places[] = {
         {"StringGrid1", true}, {"Memo1", true},      {"Button1", true},   {"Button5", true},
         {"ComboBox1", true},   {"ComboBox4", false}, {"ComboBox3", false}};
@@ -802,11 +793,11 @@ TEST_F(MainWindow, UndoAndRedoKeysActOnTheSpriteWhereverTheFocusIsButInATextBox)
             QTest::keyClick(child(place), Qt::Key_Home);
             QTest::keyClick(child(place), Qt::Key_Delete);
         }
-        press(Qt::CTRL | Qt::Key_Z);
+        keys(Qt::CTRL | Qt::Key_Z);
         EXPECT_EQ(shownFill(6, 6) == QColor(0, 255, 0), !theSprites) << place;
-        press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-        press(Qt::CTRL | Qt::Key_Z);
-        press(Qt::CTRL | Qt::Key_Y);
+        keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        keys(Qt::CTRL | Qt::Key_Z);
+        keys(Qt::CTRL | Qt::Key_Y);
         EXPECT_EQ(shownFill(6, 6), QColor(0, 255, 0)) << place;
         clickCell(Qt::RightButton, 6, 6);
     }
@@ -822,7 +813,7 @@ void hearCells(QAccessibleEvent* event) {
         heardOfCells.emplace_back(event->type(), object->text(QAccessible::Name));
 }
 
-TEST_F(MainWindow, AScreenReaderHearsEachPaintedPixelAndMoveAndFindsTheControlsNamed) {
+TEST_F(MainWindow, AScreenReaderHearsEachPaintedPixelAndMove) {
     ASSERT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }))
         << "this test needs a session where a screen reader listens; run it through ctest";
     const auto previousHandler = QAccessible::installUpdateHandler(hearCells);
@@ -856,15 +847,4 @@ TEST_F(MainWindow, AScreenReaderHearsEachPaintedPixelAndMoveAndFindsTheControlsN
     QAccessible::installUpdateHandler(previousHandler);
 
     EXPECT_EQ(table->cellAt(5, 10)->state().focused, true);
-    for (const auto& [control, name] : {std::pair{"StringGrid1", "Пиксели спрайта"},
-                                        {"Memo1", "Листинг"},
-                                        {"Panel17", "Цвет кисти"},
-                                        {"Panel18", "Цвет фона"}})
-        EXPECT_EQ(accessible(control)->text(QAccessible::Name), name);
-    for (const auto& [label, box] :
-         {std::pair{"Label5", "ComboBox3"}, {"Label6", "ComboBox4"}, {"Label7", "ComboBox1"}}) {
-        const auto labelled = accessible(label)->relations(QAccessible::Labelled);
-        ASSERT_EQ(labelled.size(), 1) << label;
-        EXPECT_EQ(labelled.front().first, accessible(box)) << label;
-    }
 }

@@ -23,13 +23,7 @@ namespace {
 
 // Places of the controls in the main window's client area, below the menu bar.
 const QPoint kWidthBox(656, 26), kHeightBox(760, 26), kBrushBox(752, 82), kBackgroundBox(752, 106),
-    kClearButton(676, 172), kConvertButton(676, 196), kSaveButton(780, 172),
-    kExitWithoutSavingButton(728, 588);
-
-// The middle of a cell of the pixel grid, whose cells are 9 pixels apart from (24, 24).
-QPoint gridCell(int column, int row) {
-    return QPoint(24 + 9 * column + 4, 24 + 9 * row + 4);
-}
+    kClearButton(676, 172), kSaveButton(780, 172), kExitWithoutSavingButton(728, 588);
 
 // A user who has never run the program: a home of nothing but its folders.
 class AFreshHome : public testing::Test {
@@ -158,33 +152,6 @@ TEST_F(AFreshHome, UnderAWindowManagerTheWindowIsCentredActiveAndAsksBeforeClosi
     program.click(outer.topRight() + QPoint(-frame[2].toInt() / 2, frame[2].toInt() / 2));
     ASSERT_FALSE(program.waitForWindow(QStringLiteral("Information")).isEmpty());
     program.pressKeys(QStringLiteral("Return"));
-    EXPECT_EQ(program.waitForExit(), 0);
-}
-
-// The user paints after Convert and saves: asked, the default answer converts the sprite
-// again, and the file holds what the grid shows.
-TEST_F(AFreshHome, APixelPaintedAfterConvertIsInTheFileSavedAfterConvertingAgain) {
-    RunningProgram program(QStringLiteral(EDITOR_PROGRAM), environment);
-    const QPoint client = startPastTheSplash(program);
-    ASSERT_FALSE(client.isNull());
-    for (const auto& [box, text] :
-         {std::pair{kWidthBox, "8"}, {kHeightBox, "8"}, {kBrushBox, "0"}, {kBackgroundBox, "7"}}) {
-        program.click(client + box);
-        program.pressKeys(QStringLiteral("ctrl+a"));
-        program.type(QString::fromLatin1(text));
-    }
-    for (QPoint place : {kClearButton, gridCell(1, 1), kConvertButton, gridCell(2, 2), kSaveButton})
-        program.click(client + place);
-    ASSERT_FALSE(program.waitForWindow(QStringLiteral("Vexilor")).isEmpty()) << "no question";
-    program.pressKeys(QStringLiteral("Return"));
-    const QString saved = home.filePath(QStringLiteral("sprite.txt"));
-    program.pressKeys(QStringLiteral("ctrl+a"));
-    program.type(saved);
-    program.pressKeys(QStringLiteral("Return"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(saved); }, 20000));
-    EXPECT_TRUE(readFile(saved).contains("    01000000\r\n    00100000\r\n"))
-        << readFile(saved).toStdString();
-    program.click(client + kExitWithoutSavingButton);
     EXPECT_EQ(program.waitForExit(), 0);
 }
 
